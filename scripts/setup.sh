@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs (only those that are missing) and
+# configures and builds it. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+FROSTEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+FROSTEL_BUILD="${FROSTEL_BUILD:-$FROSTEL_ROOT/build}"
+
+FROSTEL_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev
+  libfluidsynth-dev timgm6mb-soundfont
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${FROSTEL_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_frostel() {
+  cmake -S "$FROSTEL_ROOT" -B "$FROSTEL_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$FROSTEL_BUILD" --parallel "$(nproc)"
+}

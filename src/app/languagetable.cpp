@@ -1,0 +1,121 @@
+#include "languagetable.h"
+
+#include "errors/errorscope.h"
+#include "platform/cachedinifile.h"
+#include "platform/resources.h"
+#include "platform/tempdir.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace language {
+
+namespace {
+
+constexpr int kLanguageTableId = 1000;
+constexpr int kLongestText = 254;
+
+QString& languageFilePath()
+{
+    static QString path;
+    return path;
+}
+
+CachedIniFile& table()
+{
+    static CachedIniFile file;
+    if (file.path() != languageFilePath())
+        file.setPath(languageFilePath());
+    return file;
+}
+
+// Writes the bytes to a fresh file beside the target and renames it over the
+// target, so the result is whole and a link planted at the name is replaced.
+void replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QByteArray pattern = QFile::encodeName(path) + ".XXXXXX";
+    const int descriptor = ::mkstemp(pattern.data());
+    if (descriptor < 0)
+        throw RunTimeError(RunTimeError::PathFileAccessError);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t chunk = ::write(descriptor, bytes.constData() + written,
+                                      static_cast<size_t>(bytes.size() - written));
+        if (chunk <= 0)
+            break;
+        written += chunk;
+    }
+    const bool complete = written == bytes.size() && ::close(descriptor) == 0;
+    if (!complete || ::rename(pattern.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(pattern.constData());
+        throw RunTimeError(complete ? RunTimeError::PathFileAccessError : RunTimeError::DiskFull);
+    }
+}
+
+} // namespace
+
+qint16& LanguageOffset()
+{
+    static qint16 offset = 0;
+    return offset;
+}
+
+const QString& TempLanguageFile()
+{
+    return languageFilePath();
+}
+
+QString GetTempDir()
+{
+    return TrimNull(platform::privateTempDir());
+}
+
+QString TrimNull(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+int WriteResourceToFile(qint16 id, const QString& type, const QString& path)
+{
+    ErrorScope scope(QStringLiteral("ModResFiles"), QStringLiteral("WriteResourceToFile"));
+    scope.run([&] {
+        const QByteArray bytes = scope.attempt([&] {
+            const auto resource = resources::load(type, id);
+            if (!resource)
+                throw RunTimeError(RunTimeError::ResourceNotFound);
+            return *resource;
+        });
+        scope.attempt([&] { replaceFile(path, bytes); });
+    });
+    return 0;
+}
+
+void extractLanguageTable()
+{
+    const QString folder = GetTempDir();
+    // Without a private folder there is no safe place for the table: every text is
+    // then empty, as for a table that cannot be read.
+    languageFilePath() = folder.isEmpty() ? QString() : folder + QStringLiteral("~tmp.lng");
+    if (!languageFilePath().isEmpty())
+        WriteResourceToFile(kLanguageTableId, QStringLiteral("CUSTOM"), languageFilePath());
+}
+
+QString GetLang(qint16 n)
+{
+    const QString key = QStringLiteral("%1").arg(n, 4, 10, QChar(u'0'));
+    const auto value = table().document().value(QStringLiteral("Lang"), key);
+    return value ? value->left(kLongestText) : QString();
+}
+
+QString text(int number)
+{
+    // A hand-edited language offset can push the key out of range: no such text.
+    const int key = LanguageOffset() + number;
+    return key > 32767 ? QString() : GetLang(static_cast<qint16>(key));
+}
+
+} // namespace language

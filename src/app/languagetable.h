@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+// Every text the game shows in more than one language comes from the language
+// table: a resource that is written to "~tmp.lng" in the user's private temporary
+// folder at every start and read from there by message number.
+namespace language {
+
+enum Index : qint16
+{
+    German,
+    English,
+    Swedish,
+    Italian,
+    Portuguese,
+    Spanish,
+    French
+};
+constexpr int kLanguageCount = 7;
+
+// The interface language times 1000: 0 German, 1000 English, ... 6000 French.
+qint16& LanguageOffset();
+
+const QString& TempLanguageFile();
+
+// The private temporary folder, ending in a separator (empty when there is none).
+QString GetTempDir();
+
+// The text up to its first NUL character.
+QString TrimNull(const QString& text);
+
+// Writes resource `type`/`id` to `path`, replacing the file as a whole; an existing
+// link at that name is replaced, never followed. Returns 0.
+int WriteResourceToFile(qint16 id, const QString& type, const QString& path);
+
+// Puts the table in place for this run.
+void extractLanguageTable();
+
+// The text of key n (the language offset plus the message number), without its
+// surrounding blanks and tabs; the empty text when the table has no such key.
+QString GetLang(qint16 n);
+
+// The text of message `number` in the current language.
+QString text(int number);
+
+} // namespace language

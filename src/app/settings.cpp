@@ -1,0 +1,66 @@
+#include "settings.h"
+
+#include "errors/errorscope.h"
+#include "platform/inifile.h"
+#include "platform/programdir.h"
+
+Settings& settings()
+{
+    static Settings record;
+    return record;
+}
+
+namespace settingsfile {
+
+namespace {
+
+constexpr int kValueBuffer = 255; // the longest value read is one less
+constexpr int kNameBuffer = 25;
+
+} // namespace
+
+QString path()
+{
+    return programdir::path() + QStringLiteral("/Frostel.ini");
+}
+
+qint16 GetIniInt(const QString& section, const QString& key, qint32 fallback)
+{
+    qint16 result = 0;
+    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("GetIniInt"));
+    scope.run([&] {
+        const qint64 stored = profile::readInt(path(), section, key, fallback);
+        result = scope.attempt([&] { return toInt16(stored); });
+    });
+    return result;
+}
+
+QString GetIniString(const QString& section, const QString& key, const QString& fallback)
+{
+    return profile::readString(path(), section, key, fallback).left(kValueBuffer - 1);
+}
+
+void SaveIni(const QString& section, const QString& key, const QString& value)
+{
+    // A settings file that cannot be written loses this run's change, nothing more.
+    profile::writeString(path(), section, key, value);
+}
+
+QString numberText(qint64 number)
+{
+    return number < 0 ? QString::number(number) : u' ' + QString::number(number);
+}
+
+QString readPlayerName(int n)
+{
+    const QString stored =
+        GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("Spieler%1").arg(n),
+                     QStringLiteral("Spieler %1").arg(n));
+    const QString name = stored.left(kNameBuffer).trimmed();
+    const QChar ninth = name.size() > 8 ? name.at(8) : QChar();
+    if (ninth >= u'1' && ninth <= u'4')
+        return QStringLiteral("Name %1").arg(n);
+    return name;
+}
+
+} // namespace settingsfile

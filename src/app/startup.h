@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+// The start procedure: single instance, start-up language, language table, the
+// game window loaded and shown. Returns the program's exit code.
+int runFrostel(QApplication& application);
+
+// The start-up language: the stored one, else German for a German locale and
+// English for any other.
+void chooseStartupLanguage();

@@ -1,0 +1,75 @@
+#include "windowplacement.h"
+
+#include "app/settings.h"
+#include "errors/runtimeerror.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace windowplacement {
+
+namespace {
+
+const QString kSection = QStringLiteral("Window");
+
+// Half of a difference, as the 16-bit value it is stored as; a screen so large
+// that it leaves that range centres at 0.
+qint16 centred(qint64 screenExtent, qint64 windowExtent)
+{
+    const qint64 half = (screenExtent - windowExtent) / 2;
+    return static_cast<qint16>(std::clamp<qint64>(half, std::numeric_limits<qint16>::min(),
+                                                  std::numeric_limits<qint16>::max()));
+}
+
+// Only values the next start can read are stored.
+QString storable(int twips)
+{
+    return settingsfile::numberText(std::clamp<int>(twips, std::numeric_limits<qint16>::min(),
+                                                    std::numeric_limits<qint16>::max()));
+}
+
+} // namespace
+
+Placement read(const ScreenInfo& screen)
+{
+    using settingsfile::GetIniInt;
+    Placement placement;
+    placement.state = GetIniInt(kSection, QStringLiteral("Status"), Maximised);
+    qint16 leftCentred = 0;
+    qint16 topCentred = 0;
+    if (placement.state != Maximised) {
+        const qint16 width =
+            GetIniInt(kSection, QStringLiteral("Width"), 800 * screen.twipsPerPixelX);
+        const qint16 height =
+            GetIniInt(kSection, QStringLiteral("Height"), 600 * screen.twipsPerPixelY);
+        leftCentred = centred(screen.twips.width(), width);
+        topCentred = centred(screen.twips.height(), height);
+        const qint16 left = GetIniInt(kSection, QStringLiteral("Left"), leftCentred);
+        const qint16 top = GetIniInt(kSection, QStringLiteral("Top"), topCentred);
+        placement.twips = QRect(left, top, width, height);
+    }
+    if (placement.twips.left() < 0 ||
+        placement.twips.left() > screen.twips.width() - placement.twips.width())
+        placement.twips.moveLeft(leftCentred);
+    if (placement.twips.top() < 0 ||
+        placement.twips.top() > screen.twips.height() - placement.twips.height())
+        placement.twips.moveTop(topCentred);
+    return placement;
+}
+
+void save(qint16 state, const QRect& twips)
+{
+    using settingsfile::SaveIni;
+    if (state == Normal) {
+        SaveIni(kSection, QStringLiteral("Left"), storable(twips.left()));
+        SaveIni(kSection, QStringLiteral("Top"), storable(twips.top()));
+        SaveIni(kSection, QStringLiteral("Width"), storable(twips.width()));
+        SaveIni(kSection, QStringLiteral("Height"), storable(twips.height()));
+        SaveIni(kSection, QStringLiteral("Status"), settingsfile::numberText(Normal));
+    } else if (state == Maximised) {
+        SaveIni(kSection, QStringLiteral("Status"), settingsfile::numberText(Maximised));
+    }
+}
+
+} // namespace windowplacement

@@ -1,0 +1,194 @@
+#include "inifile.h"
+
+#include "cp1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+std::optional<QString> sectionNameOf(QStringView line)
+{
+    const QStringView trimmed = trimBlanks(line);
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    const QStringView name = close < 0 ? trimmed.sliced(1) : trimmed.sliced(1, close - 1);
+    return trimBlanks(name).toString().toLower();
+}
+
+QString foldKey(const QString& name)
+{
+    return trimBlanks(name).toString().toLower();
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+IniDocument IniDocument::parse(const QByteArray& bytes)
+{
+    IniDocument document;
+    const QString text = cp1252::decode(bytes);
+    document.lines_ = text.split(u'\n');
+    if (!document.lines_.isEmpty() && document.lines_.last().isEmpty())
+        document.lines_.removeLast();
+    for (QString& line : document.lines_) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    document.rebuildIndex();
+    return document;
+}
+
+QByteArray IniDocument::serialize() const
+{
+    QByteArray bytes;
+    for (const QString& line : lines_) {
+        bytes += cp1252::encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void IniDocument::rebuildIndex()
+{
+    sections_.clear();
+    Location* current = nullptr;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const QString& line = lines_[i];
+        if (const auto name = sectionNameOf(line)) {
+            // A repeated section is ignored: lookups and writes go to the first one.
+            current = sections_.contains(*name) ? nullptr : &sections_[*name];
+            if (current)
+                current->sectionHeader = current->lastEntry = i;
+            continue;
+        }
+        if (!current || trimBlanks(line).isEmpty())
+            continue;
+        current->lastEntry = i;
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        const QString key = foldKey(line.left(equals));
+        if (!current->keys.contains(key))
+            current->keys.insert(key, i);
+    }
+}
+
+QString IniDocument::cleanValue(QStringView raw)
+{
+    QStringView value = trimBlanks(raw);
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.toString();
+}
+
+std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
+{
+    const auto found = sections_.constFind(foldKey(section));
+    if (found == sections_.cend())
+        return std::nullopt;
+    const auto line = found->keys.constFind(foldKey(key));
+    if (line == found->keys.cend())
+        return std::nullopt;
+    const QString& text = lines_[*line];
+    return cleanValue(QStringView(text).sliced(text.indexOf(u'=') + 1));
+}
+
+void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
+{
+    // A line break inside a value would split the line and corrupt the file.
+    QString safeValue = value;
+    safeValue.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QString line = trimBlanks(key).toString() + u'=' + safeValue;
+
+    const auto found = sections_.constFind(foldKey(section));
+    if (found == sections_.cend()) {
+        if (!lines_.isEmpty() && !trimBlanks(lines_.last()).isEmpty())
+            lines_.append(QString());
+        lines_.append(u'[' + trimBlanks(section).toString() + u']');
+        lines_.append(line);
+    } else if (const auto existing = found->keys.constFind(foldKey(key));
+               existing != found->keys.cend()) {
+        lines_[*existing] = line;
+    } else {
+        lines_.insert(found->lastEntry + 1, line);
+    }
+    rebuildIndex();
+}
+
+namespace profile {
+
+qint64 parseLeadingInteger(QStringView text)
+{
+    text = trimBlanks(text);
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 10 - 10;
+    qint64 number = 0;
+    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+        if (number < limit)
+            number = number * 10 + (text[i].unicode() - u'0');
+    }
+    return negative ? -number : number;
+}
+
+QString readString(const QString& path, const QString& section, const QString& key,
+                   const QString& fallback)
+{
+    const IniDocument document = IniDocument::parse(readWholeFile(path));
+    return document.value(section, key).value_or(trimBlanks(fallback).toString());
+}
+
+qint64 readInt(const QString& path, const QString& section, const QString& key, qint64 fallback)
+{
+    const IniDocument document = IniDocument::parse(readWholeFile(path));
+    const auto text = document.value(section, key);
+    return text ? parseLeadingInteger(*text) : fallback;
+}
+
+bool writeString(const QString& path, const QString& section, const QString& key,
+                 const QString& value)
+{
+    IniDocument document = IniDocument::parse(readWholeFile(path));
+    document.setValue(section, key, value);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = document.serialize();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace profile

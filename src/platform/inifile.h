@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// An initialisation file held as its lines, so that a write changes one line and
+// keeps every other line, comment and blank line exactly as it was.
+// Section and key names match without regard to case; the first match wins.
+class IniDocument
+{
+public:
+    static IniDocument parse(const QByteArray& bytes);
+    QByteArray serialize() const;
+
+    // The value with surrounding blanks and tabs removed (and one pair of
+    // enclosing quotes), or nothing when the section or key is missing.
+    std::optional<QString> value(const QString& section, const QString& key) const;
+
+    // Replaces the key's line in place, appends a missing key to its section and
+    // a missing section to the end.
+    void setValue(const QString& section, const QString& key, const QString& value);
+
+private:
+    struct Location
+    {
+        qsizetype sectionHeader = -1; // line of the section's header
+        qsizetype lastEntry = -1;     // last non-blank line inside the section
+        QHash<QString, qsizetype> keys;
+    };
+
+    void rebuildIndex();
+    static QString cleanValue(QStringView raw);
+
+    QStringList lines_;
+    QHash<QString, Location> sections_;
+};
+
+// The three profile calls, with the file read afresh on every call (another
+// program may change it between two calls) and every write atomic: a crash or a
+// full disk leaves the previous file whole.
+namespace profile {
+
+QString readString(const QString& path, const QString& section, const QString& key,
+                   const QString& fallback);
+
+// The leading whole number of the value ("-1", " 4", "12abc" gives 12); a value that
+// does not start with a number reads as 0; a missing key gives the fallback.
+qint64 readInt(const QString& path, const QString& section, const QString& key, qint64 fallback);
+
+bool writeString(const QString& path, const QString& section, const QString& key,
+                 const QString& value);
+
+qint64 parseLeadingInteger(QStringView text);
+
+} // namespace profile

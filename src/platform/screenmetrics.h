@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QSize>
+
+// Window placement is stored in twips (1/1440 inch), as the settings file has
+// always held it.
+namespace screenmetrics {
+
+int twipsPerPixelX();
+int twipsPerPixelY();
+QSize screenSizeInPixels();
+QSize screenSizeInTwips();
+
+} // namespace screenmetrics

@@ -1,0 +1,170 @@
+#include "app/languagetable.h"
+
+#include "platform/resources.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace language;
+
+namespace {
+
+QString message(int languageIndex, int number)
+{
+    return GetLang(static_cast<qint16>(languageIndex * 1000 + number));
+}
+
+class LanguageTableTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { extractLanguageTable(); }
+    TestEnvironment environment;
+};
+
+// Messages every language holds; English alone lacks 112.
+QList<int> messageNumbers()
+{
+    QList<int> numbers;
+    for (int n = 100; n <= 113; ++n)
+        numbers.append(n);
+    numbers << 118 << 132 << 134 << 135 << 136 << 137;
+    for (int n = 140; n <= 146; ++n)
+        numbers.append(n);
+    numbers << 149;
+    for (int n = 151; n <= 163; ++n)
+        numbers.append(n);
+    numbers << 166;
+    for (int n = 168; n <= 173; ++n)
+        numbers.append(n);
+    numbers << 177 << 178 << 179 << 180 << 181 << 183;
+    for (int n = 201; n <= 205; ++n)
+        numbers.append(n);
+    for (int n = 300; n <= 349; ++n)
+        numbers.append(n);
+    return numbers;
+}
+
+// What the board can show and the keys of each language can guess.
+QString guessableLetters(int languageIndex)
+{
+    static const QStringList extraKeys = {"ÄÖÜ", "", "ÄÖÅ", "", "ÃÕÇ", "Ñ", "Ç"};
+    return QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÁÀÂÉÈÊÍÌÎÓÒÔÚÙÛ '-") +
+           extraKeys[languageIndex];
+}
+
+} // namespace
+
+TEST_F(LanguageTableTest, LooksUpByLanguageOffsetAndMessageNumber)
+{
+    EXPECT_EQ(TempLanguageFile(), environment.tempDir() + "~tmp.lng");
+    EXPECT_EQ(GetLang(143), QStringLiteral("Wirklich schon aufhören?"));
+    EXPECT_EQ(GetLang(1143), QStringLiteral("Really end the game?"));
+    EXPECT_EQ(GetLang(1112), QString()) << "English has no message 112";
+    EXPECT_EQ(GetLang(183), QStringLiteral("Falsche Buchstaben entfernen"));
+    EXPECT_EQ(GetLang(1183), QStringLiteral("Remove wrong letters"));
+    EXPECT_EQ(GetLang(9999), QString());
+    LanguageOffset() = 6000;
+    EXPECT_EQ(text(166), QStringLiteral("français"));
+    LanguageOffset() = 32000; // hand-edited
+    EXPECT_EQ(text(349), QString());
+    LanguageOffset() = 0;
+}
+
+TEST_F(LanguageTableTest, HasTheFixedNamesOfEveryLanguage)
+{
+    const QStringList titles = {"Eisbold",   "Frostel", "Frosvik", "Gelindo",
+                                "Geladinho", "Helarin", "Givrelin"};
+    const QStringList folders = {"deutsch",    "english", "svenska", "italiano",
+                                 "portuguesa", "español", "français"};
+    const QStringList files = {"eisbold.dat",     "frostel.dat", "frosvik.dat", "gelindo.dat",
+                               "vocabulario.dat", "helarin.dat", "givrelin.dat"};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        EXPECT_EQ(message(i, 100), titles[i]);
+        EXPECT_EQ(message(i, 166), folders[i]);
+        EXPECT_EQ(message(i, 146), files[i]);
+    }
+}
+
+TEST_F(LanguageTableTest, EveryLanguageHoldsEveryMessageWithinTheLimits)
+{
+    for (int i = 0; i < kLanguageCount; ++i) {
+        for (const int number : messageNumbers()) {
+            const QString value = message(i, number);
+            if (i == English && number == 112) {
+                EXPECT_TRUE(value.isEmpty());
+                continue;
+            }
+            EXPECT_FALSE(value.isEmpty()) << "language " << i << " message " << number;
+            EXPECT_LE(value.size(), 59) << "language " << i << " message " << number;
+            EXPECT_LE(value.count(u'&'), 1) << "language " << i << " message " << number;
+        }
+    }
+}
+
+TEST_F(LanguageTableTest, BuiltInWordsCanBeShownAndGuessed)
+{
+    for (int i = 0; i < kLanguageCount; ++i) {
+        const QString allowed = guessableLetters(i);
+        for (int number = 300; number <= 349; ++number) {
+            const QString word = message(i, number).toUpper();
+            for (const QChar c : word)
+                EXPECT_TRUE(allowed.contains(c))
+                    << "language " << i << " word " << number << " '" << qPrintable(word) << "'";
+        }
+    }
+}
+
+TEST_F(LanguageTableTest, TheFileKeepsTheTableFormat)
+{
+    const QByteArray bytes = readFile(TempLanguageFile());
+    ASSERT_TRUE(bytes.startsWith("[lang]\r\n"));
+    EXPECT_TRUE(bytes.endsWith(QByteArray("\t\r\n\0", 4))) << "one NUL after the last line";
+    EXPECT_TRUE(bytes.contains("\r\n0183= Falsche Buchstaben entfernen\t\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\n0143=Wirklich schon aufh\xF6ren?\t\r\n")) << "Windows-1252";
+    EXPECT_FALSE(bytes.contains("\r\n1112="));
+    EXPECT_EQ(bytes.count("\r\n"), 763);
+}
+
+TEST_F(LanguageTableTest, IsWrittenAfreshAndNeverThroughALink)
+{
+    const QString path = TempLanguageFile();
+    writeFile(path, QByteArray(100000, 'x'));
+    extractLanguageTable();
+    EXPECT_EQ(readFile(path), resources::load("CUSTOM", 1000).value_or("missing"))
+        << "no stale tail of a longer old file";
+    EXPECT_EQ(GetLang(143), QStringLiteral("Wirklich schon aufhören?")) << "re-read when changed";
+
+    const QString victim = environment.programDir() + "/victim.txt";
+    writeFile(victim, "precious");
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::link(victim, path));
+    extractLanguageTable();
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(GetLang(1143), QStringLiteral("Really end the game?"));
+}
+
+TEST(LanguageTable, WithoutAPrivateTemporaryFolderEveryTextIsEmpty)
+{
+    TestEnvironment environment;
+    const QString shared = environment.programDir() + "/shared";
+    ASSERT_TRUE(QDir().mkdir(shared));
+    QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)); // writable by everyone
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared));
+    // Someone else planted a link where the fallback folder would be.
+    const QString planted = shared + QStringLiteral("/frostel-%1").arg(::getuid());
+    ASSERT_TRUE(QFile::link(environment.programDir(), planted));
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    extractLanguageTable();
+    qunsetenv("TMPDIR");
+    EXPECT_TRUE(TempLanguageFile().isEmpty());
+    EXPECT_FALSE(QFile::exists(environment.programDir() + "/~tmp.lng"));
+    EXPECT_EQ(GetLang(143), QString());
+    EXPECT_EQ(GetLang(1100), QString());
+}

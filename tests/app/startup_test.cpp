@@ -1,0 +1,74 @@
+#include "app/gamewindow.h"
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "platform/instancelock.h"
+
+#include "support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+TEST(StartUp, TheStoredLanguageWinsOverTheLocale)
+{
+    TestEnvironment environment;
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    chooseStartupLanguage();
+    EXPECT_EQ(language::LanguageOffset(), 0);
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    chooseStartupLanguage();
+    EXPECT_EQ(language::LanguageOffset(), 1000) << "any other locale starts in English";
+    writeFile(environment.settingsPath(), "[Optionen]\r\nSprache= 5000\r\n");
+    chooseStartupLanguage();
+    EXPECT_EQ(language::LanguageOffset(), 5000);
+    qunsetenv("LC_ALL");
+}
+
+TEST(StartUp, OnlyOneInstanceRuns)
+{
+    TestEnvironment environment;
+    InstanceLock first(environment.tempDir());
+    ASSERT_TRUE(first.acquire());
+    InstanceLock second(environment.tempDir());
+    EXPECT_FALSE(second.acquire());
+}
+
+TEST(StartUp, AStaleLockFromACrashedRunDoesNotBlock)
+{
+    TestEnvironment environment;
+    // A lock file naming a process that no longer exists.
+    writeFile(environment.tempDir() + "frostel.lock",
+              "2147483646\nfrostel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    InstanceLock lock(environment.tempDir());
+    EXPECT_TRUE(lock.acquire());
+}
+
+TEST(GameWindowLoad, ReadsTheSettingsAndSavesThePlacementOnClose)
+{
+    TestEnvironment environment;
+    writeFile(environment.settingsPath(),
+              "[Window]\r\nStatus= 0\r\n[Einstellungen]\r\nAnzahl= 2\r\nSpieler1=Red team\r\n");
+    language::extractLanguageTable();
+    {
+        GameWindow window;
+        window.Form_Load();
+        EXPECT_EQ(settings().Anzahl, 2);
+        EXPECT_EQ(settings().names[0], "Red team");
+        EXPECT_EQ(settings().names[1], "Name 2");
+        EXPECT_EQ(QDir::currentPath(), QDir(environment.programDir()).canonicalPath());
+        window.showAsStored();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window.isMaximized());
+        EXPECT_EQ(window.frameGeometry().width(), 800);
+        window.close();
+    }
+    const QByteArray stored = readFile(environment.settingsPath());
+    EXPECT_TRUE(
+        stored.startsWith("[Window]\r\nStatus= 0\r\nLeft= 0\r\nTop= 1500\r\nWidth= 12000\r\n"
+                          "Height= 9000\r\n"))
+        << stored.data();
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
+}

@@ -1,0 +1,80 @@
+#include "app/windowplacement.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace windowplacement;
+
+namespace {
+
+const ScreenInfo kScreen{QSize(1024 * 15, 768 * 15), 15, 15};
+
+} // namespace
+
+TEST(WindowPlacement, WithoutSettingsTheWindowIsMaximised)
+{
+    TestEnvironment environment;
+    const Placement placement = read(kScreen);
+    EXPECT_EQ(placement.state, Maximised);
+    save(Maximised, QRect(0, 0, 15360, 11520));
+    EXPECT_EQ(readFile(environment.settingsPath()), "[Window]\r\nStatus= 2\r\n");
+}
+
+TEST(WindowPlacement, TheNormalStateDefaultsTo800By600Centred)
+{
+    TestEnvironment environment;
+    writeFile(environment.settingsPath(), "[Window]\r\nStatus= 0\r\n");
+    const Placement placement = read(kScreen);
+    EXPECT_EQ(placement.state, Normal);
+    EXPECT_EQ(placement.twips, QRect((15360 - 12000) / 2, (11520 - 9000) / 2, 12000, 9000));
+}
+
+TEST(WindowPlacement, APositionOffTheScreenIsCentred)
+{
+    TestEnvironment environment;
+    writeFile(
+        environment.settingsPath(),
+        "[Window]\r\nStatus= 0\r\nWidth= 12000\r\nHeight= 9000\r\nLeft=-3000\r\nTop= 2000\r\n");
+    EXPECT_EQ(read(kScreen).twips, QRect(1680, 2000, 12000, 9000));
+
+    writeFile(
+        environment.settingsPath(),
+        "[Window]\r\nStatus= 0\r\nWidth= 12000\r\nHeight= 9000\r\nLeft= 3361\r\nTop= 2521\r\n");
+    EXPECT_EQ(read(kScreen).twips, QRect(1680, 1260, 12000, 9000)) << "right and bottom edges";
+
+    writeFile(environment.settingsPath(),
+              "[Window]\r\nStatus= 0\r\nWidth= 12000\r\nHeight= 9000\r\nLeft= 3360\r\nTop= 0\r\n");
+    EXPECT_EQ(read(kScreen).twips, QRect(3360, 0, 12000, 9000)) << "fully on the screen stays";
+}
+
+TEST(WindowPlacement, SavesByWindowState)
+{
+    TestEnvironment environment;
+    writeFile(environment.settingsPath(), "[Window]\r\nStatus= 0\r\nLeft= 15\r\n");
+    save(Minimised, QRect(1, 2, 3, 4));
+    EXPECT_EQ(readFile(environment.settingsPath()), "[Window]\r\nStatus= 0\r\nLeft= 15\r\n");
+
+    save(Normal, QRect(150, -30, 12000, 9000));
+    EXPECT_EQ(readFile(environment.settingsPath()),
+              "[Window]\r\nStatus= 0\r\nLeft= 150\r\nTop=-30\r\nWidth= 12000\r\nHeight= 9000\r\n");
+}
+
+TEST(WindowPlacement, AHugeWindowStoresWhatTheNextStartCanRead)
+{
+    TestEnvironment environment;
+    save(Normal, QRect(40000, 0, 3840 * 15, 2160 * 15));
+    const Placement placement = read({QSize(7680 * 15, 4320 * 15), 15, 15});
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    EXPECT_EQ(placement.twips.width(), 32767);
+    EXPECT_EQ(placement.twips.height(), 32400);
+}
+
+TEST(WindowPlacement, HandEditedOutOfRangeValuesAreStillReported)
+{
+    TestEnvironment environment;
+    writeFile(environment.settingsPath(), "[Window]\r\nStatus= 0\r\nWidth= 99999\r\n");
+    read(kScreen);
+    ASSERT_EQ(environment.reporter.reports.size(), 1);
+    EXPECT_EQ(environment.reporter.reports[0].number, 6);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "errors/errorreporter.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+
+// A clock whose time moves only when the game waits: pauses cost no real time.
+class VirtualClock final : public Clock
+{
+public:
+    float secondsSinceMidnight() const override;
+    void handleEventsFor(double seconds) override;
+    void singleShot(int milliseconds, QObject* context, std::function<void()> action) override;
+
+    void setTime(double secondsSinceMidnight);
+    void advance(double seconds); // fires the timers that fall due
+    double totalWaited() const { return waited_; }
+
+private:
+    struct Timer
+    {
+        double due;
+        QPointer<QObject> context;
+        std::function<void()> action;
+    };
+
+    double now_ = 12 * 3600.0;
+    double waited_ = 0;
+    double elapsed_ = 0;
+    QList<Timer> timers_;
+};
+
+// Answers message and input boxes from a script and records every question.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    struct Question
+    {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+        QString title;
+    };
+
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                      const QString& title) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+
+    std::deque<Answer> answers; // when empty: Ok, Yes
+    std::deque<QString> inputs; // when empty: the empty text
+    QList<Question> questions;  // message boxes and input boxes, in order
+};
+
+class RecordingDesktop final : public Desktop
+{
+public:
+    void openUrl(const QString& address) override { opened.append(address); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    void printLines(const QStringList& lines) override { printed.append(lines); }
+    void beep() override { ++beeps; }
+
+    QStringList opened;
+    QString clipboard;
+    QList<QStringList> printed;
+    int beeps = 0;
+};
+
+class ScriptedReporter final : public ErrorReporter
+{
+public:
+    struct Report
+    {
+        QString module;
+        QString procedure;
+        int number;
+    };
+
+    ErrorChoice OnError(const QString& module, const QString& procedure,
+                        const RunTimeError& error) override;
+
+    std::deque<ErrorChoice> choices; // when empty: Cancel
+    QList<Report> reports;
+};
+
+// Installs the test services and a fresh program folder and private temporary
+// folder for one test; restores the real services afterwards.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    QString programDir() const { return programDir_.path(); }
+    QString tempDir() const { return tempDir_.path() + QLatin1Char('/'); }
+    QString settingsPath() const;
+
+    VirtualClock clock;
+    ScriptedDialogs dialogs;
+    RecordingDesktop desktop;
+    ScriptedReporter reporter;
+
+private:
+    QTemporaryDir programDir_;
+    QTemporaryDir tempDir_;
+    QByteArray previousRuntimeDir_;
+};
+
+// Writes bytes to a file, creating or replacing it.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
