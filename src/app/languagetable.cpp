@@ -1,15 +1,10 @@
 #include "languagetable.h"
 
 #include "errors/errorscope.h"
+#include "platform/atomicfile.h"
 #include "platform/cachedinifile.h"
 #include "platform/resources.h"
 #include "platform/tempdir.h"
-
-#include <QFile>
-
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace language {
 
@@ -30,29 +25,6 @@ CachedIniFile& table()
     if (file.path() != languageFilePath())
         file.setPath(languageFilePath());
     return file;
-}
-
-// Writes the bytes to a fresh file beside the target and renames it over the
-// target, so the result is whole and a link planted at the name is replaced.
-void replaceFile(const QString& path, const QByteArray& bytes)
-{
-    QByteArray pattern = QFile::encodeName(path) + ".XXXXXX";
-    const int descriptor = ::mkstemp(pattern.data());
-    if (descriptor < 0)
-        throw RunTimeError(RunTimeError::PathFileAccessError);
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t chunk = ::write(descriptor, bytes.constData() + written,
-                                      static_cast<size_t>(bytes.size() - written));
-        if (chunk <= 0)
-            break;
-        written += chunk;
-    }
-    const bool complete = written == bytes.size() && ::close(descriptor) == 0;
-    if (!complete || ::rename(pattern.constData(), QFile::encodeName(path).constData()) != 0) {
-        ::unlink(pattern.constData());
-        throw RunTimeError(complete ? RunTimeError::PathFileAccessError : RunTimeError::DiskFull);
-    }
 }
 
 } // namespace
@@ -89,7 +61,10 @@ int WriteResourceToFile(qint16 id, const QString& type, const QString& path)
                 throw RunTimeError(RunTimeError::ResourceNotFound);
             return *resource;
         });
-        scope.attempt([&] { replaceFile(path, bytes); });
+        scope.attempt([&] {
+            if (!atomicfile::write(path, bytes, atomicfile::Links::Replace))
+                throw RunTimeError(RunTimeError::PathFileAccessError);
+        });
     });
     return 0;
 }

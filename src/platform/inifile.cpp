@@ -1,9 +1,9 @@
 #include "inifile.h"
 
+#include "atomicfile.h"
 #include "cp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -180,15 +180,7 @@ bool writeString(const QString& path, const QString& section, const QString& key
 {
     IniDocument document = IniDocument::parse(readWholeFile(path));
     document.setValue(section, key, value);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = document.serialize();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return atomicfile::write(path, document.serialize());
 }
 
 } // namespace profile

@@ -22,7 +22,7 @@ namespace {
 const QString crlf = QStringLiteral("\r\n");
 
 // Reports failures through the real window. While the window is shown, the
-// next queued action runs (inspect, press protocol buttons, press a continue
+// next queued action runs (look at it, press protocol buttons, press a continue
 // button); an action must end by closing the window one way or another.
 class ErrorReportWindowTest : public ::testing::Test
 {

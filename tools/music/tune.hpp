@@ -1,0 +1,13 @@
+// "Frostel", the game's background tune: intro, A, B, A' a tone higher, and a short ending.
+#pragma once
+
+#include "midi.hpp"
+
+#include <vector>
+
+namespace music {
+
+// The conductor track (tempo, metre, key, section markers) followed by one track per instrument.
+std::vector<Track> composeTune();
+
+} // namespace music

@@ -1,0 +1,20 @@
+// Checks that written effects are playable and fit the moments the game plays them.
+#pragma once
+
+#include "wav.hpp"
+
+#include <string>
+#include <vector>
+
+namespace sounds {
+
+// Everything wrong with the file for effect `id`; empty when it is fine.
+std::vector<std::string> checkSound(int id, const Bytes& file);
+
+// Checks 100.wav .. 113.wav in the folder; prints a line per file; returns the exit code.
+int checkFolder(const std::string& folder);
+
+// Exercises the synthesiser, the encoder and checkSound itself; returns the exit code.
+int selfTest();
+
+} // namespace sounds
