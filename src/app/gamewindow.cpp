@@ -1,27 +1,99 @@
 #include "gamewindow.h"
 
+#include "app/helpwindow.h"
 #include "app/languagetable.h"
+#include "app/maker.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
+#include "app/sound.h"
+#include "board/board.h"
+#include "board/clickableimage.h"
+#include "dialogs/info/infodialog.h"
+#include "dialogs/options/optionsdialog.h"
 #include "errors/errorscope.h"
+#include "game/game.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/programdir.h"
 #include "platform/screenmetrics.h"
+#include "platform/services.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
 const QString kModule = QStringLiteral("frmMain");
+const QString kSettingsSection = QStringLiteral("Einstellungen");
+constexpr int kOptionsButton = 3;
+constexpr int kHelpButton = 4;
 
 } // namespace
 
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(kModule);
-    setCentralWidget(new QWidget(this));
-    centralWidget()->setObjectName(QStringLiteral("board"));
+    board_ = new Board(this);
+    setCentralWidget(board_);
+    game_ = new Game(*board_, *this);
+    createMenus();
+    setMinimumSize(320, 240);
+
+    connect(board_, &Board::keyClicked, game_, &Game::imgAlpha_click);
+    connect(board_, &Board::toolButtonClicked, game_, &Game::PicBut_click);
+    connect(board_, &Board::flagClicked, this, &GameWindow::imgLang_Click);
+    connect(game_, &Game::closeRequested, this, &GameWindow::close);
+    connect(game_, &Game::optionsMenuRequested, this, [this] { popUp(mnuOption, kOptionsButton); });
+    connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, kHelpButton); });
+    connect(this, &GameWindow::firstActivated, this, [] {
+        if (settings().Music != 0)
+            MakeMusic();
+    });
+    qApp->installEventFilter(this);
+}
+
+GameWindow::~GameWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void GameWindow::createMenus()
+{
+    mnuOption = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    mnuOpt =
+        mnuOption->addAction(QStringLiteral("Ei&nstellungen..."), this, &GameWindow::mnuOpt_Click);
+    mnuOption->addSeparator();
+    mnuPlaySounds = mnuOption->addAction(QStringLiteral("&Geräusche"));
+    mnuPlaySounds->setCheckable(true);
+    connect(mnuPlaySounds, &QAction::triggered, this, [](bool checked) { toggleSound(checked); });
+    mnuPlayMusic = mnuOption->addAction(QStringLiteral("&Musik"));
+    mnuPlayMusic->setCheckable(true);
+    connect(mnuPlayMusic, &QAction::triggered, this, [](bool checked) { toggleMusic(checked); });
+
+    mnuHilf = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    mnuHilfe = mnuHilf->addAction(QStringLiteral("&Hilfe"), this, &GameWindow::mnuHilfe_Click);
+    mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHilf->addSeparator();
+    mnuHomepage = mnuHilf->addAction(QStringLiteral("&Kestrelsoft's Homepage..."), this, [] {
+        services::desktop().openUrl(QString::fromLatin1(maker::homePage));
+    });
+    mnuEMail = mnuHilf->addAction(QStringLiteral("&E-Mail an Kestrelsoft..."), this, [] {
+        services::desktop().openUrl(QStringLiteral("mailto:") +
+                                    QString::fromLatin1(maker::supportMail));
+    });
+    mnuHilf->addSeparator();
+    mnuUeber = mnuHilf->addAction(QStringLiteral("&Über..."), this, &GameWindow::mnuUeber_Click);
 }
 
 void GameWindow::Form_Load()
@@ -30,33 +102,161 @@ void GameWindow::Form_Load()
     scope.run([&] {
         // Music, help and vocabulary files are named relative to the program folder.
         QDir::setCurrent(programdir::path());
+        game_->state().LastKeyIndex = 28;
+        scope.attempt([&] { board_->loadAlpha(); });
         applyPlacement(windowplacement::read({screenmetrics::screenSizeInTwips(),
                                               screenmetrics::twipsPerPixelX(),
                                               screenmetrics::twipsPerPixelY()}));
         readSettingsRecord();
-        setWindowTitle(language::text(100));
+        imgLang_Click(language::LanguageOffset() / 1000);
+        Sprache();
+        settings().Sound = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Sound"), -1);
+        mnuPlaySounds->setChecked(settings().Sound != 0);
+        settings().Music = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Music"), -1);
+        mnuPlayMusic->setChecked(settings().Music != 0);
+        settings().Anzeige =
+            settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Anzeige"), 1);
+        settings().Remove = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Remove"), 1);
+        createPlayers();
+        scope.attempt([&] { board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1, 0); });
+        // No word is in play before the first Start, so no key may score yet.
+        for (int i = 0; i < Board::kKeys; ++i)
+            board_->key(i)->setEnabled(false);
+        game_->zurueck();
+        layOut();
     });
 }
 
 void GameWindow::readSettingsRecord()
 {
     using settingsfile::GetIniInt;
-    const QString section = QStringLiteral("Einstellungen");
     Settings& record = settings();
-    record.Anzahl = GetIniInt(section, QStringLiteral("Anzahl"), 4);
-    record.Tipps = GetIniInt(section, QStringLiteral("Tipps"), 3);
-    record.minLen = GetIniInt(section, QStringLiteral("minLen"), 4);
-    record.Motiv = GetIniInt(section, QStringLiteral("Motiv"), 1);
-    record.Bild = GetIniInt(section, QStringLiteral("Bild"), 1);
-    record.Wiederholung = GetIniInt(section, QStringLiteral("Wiederholung"), 1);
+    record.Anzahl = GetIniInt(kSettingsSection, QStringLiteral("Anzahl"), 4);
+    record.Tipps = GetIniInt(kSettingsSection, QStringLiteral("Tipps"), 3);
+    record.minLen = GetIniInt(kSettingsSection, QStringLiteral("minLen"), 4);
+    record.Motiv = GetIniInt(kSettingsSection, QStringLiteral("Motiv"), 1);
+    record.Bild = GetIniInt(kSettingsSection, QStringLiteral("Bild"), 1);
+    record.Wiederholung = GetIniInt(kSettingsSection, QStringLiteral("Wiederholung"), 1);
     language::LanguageOffset() =
         GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0);
-    record.Sound = GetIniInt(section, QStringLiteral("Sound"), -1);
-    record.Music = GetIniInt(section, QStringLiteral("Music"), -1);
-    record.Anzeige = GetIniInt(section, QStringLiteral("Anzeige"), 1);
-    record.Remove = GetIniInt(section, QStringLiteral("Remove"), 1);
-    for (int n = 1; n <= 4; ++n)
-        record.names[n - 1] = settingsfile::readPlayerName(n);
+    bringIntoRange(record, language::LanguageOffset());
+}
+
+void GameWindow::createPlayers()
+{
+    for (int n = 1; n <= Board::kPlayers; ++n) {
+        settings().names[n - 1] = settingsfile::readPlayerName(n);
+        board_->playerLabel(n - 1)->setText(settings().names[n - 1]);
+    }
+}
+
+void GameWindow::Sprache()
+{
+    ErrorScope scope(kModule, QStringLiteral("Sprache"));
+    scope.run([&] {
+        setWindowTitle(language::text(100));
+        const int tooltips[] = {169, 170, 168, 101, 134};
+        for (int i = 0; i < Board::kToolButtons; ++i)
+            board_->toolButton(i)->setToolTip(language::text(tooltips[i]));
+        board_->nextWordButton()->setText(language::text(132));
+        mnuUeber->setText(language::text(137));
+        mnuOpt->setText(language::text(118));
+        mnuPlaySounds->setText(language::text(103));
+        mnuPlayMusic->setText(language::text(171));
+        mnuHilfe->setText(language::text(134));
+        mnuEMail->setText(language::text(135));
+        mnuHomepage->setText(language::text(136));
+        game_->state().LastKeyIndex = 28;
+        settings().Datei = settingsfile::GetIniString(
+            kSettingsSection, QStringLiteral("Datei%1").arg(language::LanguageOffset()), QString());
+    });
+}
+
+void GameWindow::imgLang_Click(int index)
+{
+    ErrorScope scope(kModule, QStringLiteral("imgLang_Click"));
+    scope.run([&] {
+        GameState& state = game_->state();
+        if (state.GameStarted) {
+            const QString question = language::text(172) + QStringLiteral("\r\n\r\n") +
+                                     language::GetLang(toInt16(index * 1000 + 172));
+            if (services::dialogs().messageBox(this, question, Dialogs::Buttons::OkCancel,
+                                               Dialogs::Icon::Question,
+                                               language::text(100)) != Dialogs::Answer::Ok)
+                return;
+            game_->zurueck();
+        }
+        language::LanguageOffset() = toInt16(index * 1000);
+        Sprache();
+        settingsfile::SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
+                              settingsfile::numberText(language::LanguageOffset()));
+        scope.attempt([&] { board_->setLanguageLetters(language::LanguageOffset()); });
+        if (isVisible())
+            game_->List1_Ini();
+        if (state.GameStarted) {
+            state.GameStarted = false;
+            game_->StartGame();
+        }
+    });
+}
+
+void GameWindow::mnuOpt_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("mnuOpt_Click"));
+    scope.run([&] {
+        GameState& state = game_->state();
+        state.RestartRequested = false;
+        showOptionsDialog(*game_, *board_, this);
+        scope.attempt([&] {
+            board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1, state.WrongGuesses);
+        });
+        layOut();
+        if (state.RestartRequested) {
+            game_->zurueck();
+            game_->handOver();
+            state.GameStarted = true;
+        }
+    });
+}
+
+void GameWindow::popUp(QMenu* menu, int button)
+{
+    const QToolButton* source = board_->toolButton(button);
+    menu->popup(source->mapToGlobal(QPoint(0, source->height())));
+}
+
+void GameWindow::mnuHilfe_Click()
+{
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showDefaultTopic(QStringLiteral("frostel.chm"));
+}
+
+void GameWindow::mnuUeber_Click()
+{
+    InfoDialog about(this);
+    about.exec();
+}
+
+void GameWindow::layOut()
+{
+    board_->positionieren(static_cast<int>(game_->state().CurrentWord.size()), settings().Anzahl);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window sees every key press before its controls do.
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return game_->Form_KeyPress(u'\r');
+    if (key->text().size() == 1 && key->text().front().isLetter())
+        return game_->Form_KeyPress(key->text().front());
+    return false;
 }
 
 void GameWindow::applyPlacement(const windowplacement::Placement& placement)
@@ -90,6 +290,7 @@ void GameWindow::showAsStored()
 void GameWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    Form_Resize();
     if (storedOuterSize_.isEmpty())
         return;
     // The stored size is the outer size; the frame is known only once the window shows.
@@ -99,6 +300,28 @@ void GameWindow::showEvent(QShowEvent* event)
         if (currentState() == windowplacement::Normal)
             resize(outer - (frameGeometry().size() - size()));
     });
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void GameWindow::Form_Resize()
+{
+    if (isMinimized() || !isVisible())
+        return;
+    if (currentState() == windowplacement::Normal) {
+        // The smallest window is 800 x 600 outside, so the board inside ends a
+        // little smaller by the frame and the menu bar.
+        const QSize frame = frameGeometry().size() - size();
+        if (board_->height() < 600)
+            resize(width(), 600 - frame.height());
+        if (board_->width() < 800)
+            resize(800 - frame.width(), height());
+    }
+    layOut();
 }
 
 void GameWindow::changeEvent(QEvent* event)
@@ -145,6 +368,11 @@ void GameWindow::Form_Unload()
 {
     unloaded_ = true;
     ErrorScope scope(kModule, QStringLiteral("Form_Unload"));
-    scope.run([&] { windowplacement::save(currentState(), frameInTwips()); });
+    scope.run([&] {
+        windowplacement::save(currentState(), frameInTwips());
+        if (settings().Music != 0)
+            stopMusic();
+    });
+    game_->stop();
     Shutdown(this);
 }

@@ -4,37 +4,78 @@
 
 #include <QMainWindow>
 
-// The game window: it owns the board and wires the game's parts together.
+class Board;
+class Game;
+class HelpWindow;
+class QAction;
+class QMenu;
+
+// The game window: it owns the board and the game and wires them to the menus,
+// the toolbar, the flags and the keyboard.
 class GameWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit GameWindow(QWidget* parent = nullptr);
+    ~GameWindow() override;
 
-    // Loads the window without showing it: placement and settings.
+    // Loads the window without showing it: placement, settings, board, players.
     void Form_Load();
 
     // Shows the window in the state its settings give.
     void showAsStored();
 
-    bool firstShowDone() const { return FirstShowDone; }
+    Board& board() { return *board_; }
+    Game& game() { return *game_; }
+    QMenu* optionsMenu() const { return mnuOption; }
+    QMenu* helpMenu() const { return mnuHilf; }
+
+    // Puts the texts of the current language on the menus and the toolbar.
+    void Sprache();
+    // The language switch: a click on flag `index`.
+    void imgLang_Click(int index);
+    // The options command: the dialog, then the picture set and a restart if needed.
+    void mnuOpt_Click();
 
 signals:
     void firstActivated();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createMenus();
     void Form_Activate();
+    void Form_Resize();
     void Form_Unload();
     void applyPlacement(const windowplacement::Placement& placement);
     void readSettingsRecord();
+    void createPlayers();
+    void popUp(QMenu* menu, int button);
+    void mnuHilfe_Click();
+    void mnuUeber_Click();
+    void layOut();
     qint16 currentState() const;
     QRect frameInTwips() const;
+
+    Board* board_ = nullptr;
+    Game* game_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    QMenu* mnuOption = nullptr;
+    QAction* mnuOpt = nullptr;
+    QAction* mnuPlaySounds = nullptr;
+    QAction* mnuPlayMusic = nullptr;
+    QMenu* mnuHilf = nullptr;
+    QAction* mnuHilfe = nullptr;
+    QAction* mnuHomepage = nullptr;
+    QAction* mnuEMail = nullptr;
+    QAction* mnuUeber = nullptr;
 
     windowplacement::Placement placement_;
     QSize storedOuterSize_;

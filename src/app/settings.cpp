@@ -4,10 +4,21 @@
 #include "platform/inifile.h"
 #include "platform/programdir.h"
 
+#include <algorithm>
+
 Settings& settings()
 {
     static Settings record;
     return record;
+}
+
+void bringIntoRange(Settings& record, qint16& languageOffset)
+{
+    if (record.Motiv < 0 || record.Motiv > 4)
+        record.Motiv = 1;
+    record.Anzahl = std::clamp<qint16>(record.Anzahl, 1, 4);
+    if (languageOffset < 0 || languageOffset > 6000 || languageOffset % 1000 != 0)
+        languageOffset = 0;
 }
 
 namespace settingsfile {

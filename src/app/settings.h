@@ -24,6 +24,11 @@ struct Settings
 
 Settings& settings();
 
+// A hand-edited settings file can hold values no dialog offers: a picture set
+// outside 0 to 4 becomes the default set, a player count outside 1 to 4 the
+// nearest count, and a language that does not exist German.
+void bringIntoRange(Settings& record, qint16& languageOffset);
+
 // The settings file "Frostel.ini" in the program folder.
 namespace settingsfile {
 

@@ -3,8 +3,12 @@
 #include "app/gamewindow.h"
 #include "app/languagetable.h"
 #include "app/settings.h"
+#include "dialogs/info/infodialog.h"
 #include "errors/errorreportwindow.h"
+#include "game/game.h"
+#include "platform/clock.h"
 #include "platform/instancelock.h"
+#include "platform/services.h"
 #include "platform/systeminfo.h"
 #include "platform/terminationsignal.h"
 
@@ -32,11 +36,20 @@ int runFrostel(QApplication& application)
     chooseStartupLanguage();
     language::extractLanguageTable();
 
+    InfoDialog::SplashPending = true;
+    auto* splash = new InfoDialog;
+    splash->show();
+
     GameWindow window;
-    window.Form_Load();
-    window.showAsStored();
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &window, &GameWindow::close);
+    window.Form_Load();
+    while (!InfoDialog::SplashDone && !window.game().stopped())
+        services::clock().handleEventsFor(-1);
+    delete splash;
+    if (window.game().stopped())
+        return 0; // closed (by a log-out, say) before it was shown
+    window.showAsStored();
     const int exitCode = application.exec();
     errors::installReporter(nullptr);
     return exitCode;

@@ -8,7 +8,9 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setText(text);
+    // Texts break their lines the Windows way (CR LF, or a lone CR).
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     box.setIcon(icon == Icon::Question      ? QMessageBox::Question
                 : icon == Icon::Information ? QMessageBox::Information
                                             : QMessageBox::NoIcon);

@@ -10,6 +10,11 @@ trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$executable" "$work/program/frostel"
+for folder in "$(dirname "$executable")"/*/; do
+  if compgen -G "$folder*.dat" > /dev/null; then
+    cp -r "$folder" "$work/program/"
+  fi
+done
 export XDG_RUNTIME_DIR="$work/runtime"
 export LC_ALL=C.UTF-8
 

@@ -1,0 +1,105 @@
+#include "sound.h"
+
+#include "app/settings.h"
+#include "errors/errorscope.h"
+#include "platform/clock.h"
+#include "platform/mcisequencer.h"
+#include "platform/resources.h"
+#include "platform/services.h"
+#include "platform/wavesound.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr float kSecondsPerDay = 86400.0f;
+constexpr double kShortestWait = 0.001; // the clocks count in milliseconds
+
+WavePlayer& player()
+{
+    // Owned by the application, so the audio device is let go before Qt shuts down.
+    static QPointer<WavePlayer> instance;
+    if (!instance)
+        instance = new WavePlayer(QCoreApplication::instance());
+    return *instance;
+}
+
+// The data of the sound last started; it is released only once the next sound
+// has replaced it.
+QByteArray currentSound;
+
+} // namespace
+
+void PlayWAV(qint32 id)
+{
+    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("PlayWAV"));
+    scope.run([&] {
+        const std::optional<QByteArray> sound = resources::load(QStringLiteral("WAV"), id);
+        if (!sound)
+            return;
+        player().play(*sound);
+        currentSound = *sound;
+    });
+}
+
+void MakeMusic()
+{
+    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("MakeMusic"));
+    scope.run([&] {
+        mci::sendCommand(QStringLiteral("open sequencer!frostel.mid alias midi"));
+        mci::sendCommand(QStringLiteral("play midi"));
+        QCoreApplication::processEvents();
+    });
+}
+
+void stopMusic()
+{
+    mci::sendCommand(QStringLiteral("close midi"));
+}
+
+void Verzoegerung(double seconds)
+{
+    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("Verzoegerung"));
+    scope.run([&] {
+        Clock& clock = services::clock();
+        const float start = clock.secondsSinceMidnight();
+        for (;;) {
+            const float t1 = clock.secondsSinceMidnight();
+            const float t2 = clock.secondsSinceMidnight();
+            const float elapsed = t1 - start;
+            // The second test ends the pause once the clock has passed midnight.
+            if (!(elapsed < seconds && t2 >= start))
+                return;
+            // Sleep until the pause is over, but wake at midnight to notice it.
+            const double untilMidnight = kSecondsPerDay - t1;
+            clock.handleEventsFor(
+                std::max(std::min(seconds - elapsed, untilMidnight), kShortestWait));
+        }
+    });
+}
+
+void toggleMusic(bool checkedNow)
+{
+    ErrorScope scope(QStringLiteral("frmMain"), QStringLiteral("mnuPlayMusic_Click"));
+    scope.run([&] {
+        Settings& record = settings();
+        if (record.Music != 0)
+            stopMusic();
+        record.Music = checkedNow ? -1 : 0;
+        if (record.Music != 0)
+            MakeMusic();
+        settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("Music"),
+                              settingsfile::numberText(record.Music));
+    });
+}
+
+void toggleSound(bool checkedNow)
+{
+    Settings& record = settings();
+    record.Sound = checkedNow ? -1 : 0;
+    settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("Sound"),
+                          settingsfile::numberText(record.Sound));
+}

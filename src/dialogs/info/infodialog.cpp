@@ -1,0 +1,93 @@
+#include "infodialog.h"
+
+#include "app/languagetable.h"
+#include "board/pictures.h"
+#include "errors/errorscope.h"
+#include "platform/clock.h"
+#include "platform/services.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+bool InfoDialog::SplashPending = false;
+bool InfoDialog::SplashDone = false;
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2500;
+
+QLabel* pictureLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setPixmap(pictures::named(name));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+InfoDialog::InfoDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    ErrorScope scope(QStringLiteral("frmInfo"), QStringLiteral("Form_Load"));
+    scope.run([&] {
+        auto* layout = new QVBoxLayout(this);
+        auto* pictures = new QHBoxLayout;
+        pictures->addWidget(scope.attempt([&] { return pictureLabel(this, "info1.png"); }));
+        pictures->addWidget(scope.attempt([&] { return pictureLabel(this, "info2.png"); }));
+        layout->addLayout(pictures);
+
+        Label0 = new QLabel(this);
+        Label0->setObjectName(QStringLiteral("Label0"));
+        Label0->setAlignment(Qt::AlignCenter);
+        QFont titleFont = Label0->font();
+        titleFont.setPointSize(16);
+        titleFont.setBold(true);
+        Label0->setFont(titleFont);
+        layout->addWidget(Label0);
+
+        cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+        cmdOK->setObjectName(QStringLiteral("cmdOK"));
+        cmdOK->setDefault(true);
+        cmdOK->hide();
+        connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+        layout->addWidget(cmdOK, 0, Qt::AlignCenter);
+    });
+    Form_Load();
+}
+
+QString InfoDialog::titleLine(const QString& programTitle)
+{
+    return QStringLiteral("%1  %2.%3.%4")
+        .arg(programTitle)
+        .arg(FROSTEL_VERSION_MAJOR)
+        .arg(FROSTEL_VERSION_MINOR, 2, 10, QChar(u'0'))
+        .arg(FROSTEL_VERSION_REVISION, 4, 10, QChar(u'0'));
+}
+
+void InfoDialog::Form_Load()
+{
+    ErrorScope scope(QStringLiteral("frmInfo"), QStringLiteral("Form_Load"));
+    scope.run([&] {
+        const QString title = language::text(100);
+        Label0->setText(titleLine(title));
+        setWindowTitle(title);
+        if (SplashPending) {
+            splash_ = true;
+            SplashPending = false;
+            setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+            services::clock().singleShot(kSplashMilliseconds, this, [this] { Timer1_Timer(); });
+        } else {
+            cmdOK->show();
+        }
+    });
+}
+
+void InfoDialog::Timer1_Timer()
+{
+    SplashDone = true;
+    close();
+}

@@ -1,0 +1,2 @@
+#include "vocabularyeditor.h"
+void showVocabularyEditor(Game&, int, QWidget*) {}

@@ -1,0 +1,305 @@
+#include "vocabularyfile.h"
+
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "errors/errorscope.h"
+#include "platform/cp1252.h"
+#include "platform/programdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+
+namespace vocabularyfile {
+
+namespace {
+
+constexpr int kDefaultFileMessage = 146;
+constexpr int kLanguageFolderMessage = 166;
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+QStringView withoutTrailingBlanks(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+qsizetype lengthWithoutBlanks(QStringView text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    return withoutTrailingBlanks(text.mid(first)).size();
+}
+
+// Hands each entry of one line (without its line end) to `visit`; false when
+// `visit` asked to stop.
+template <typename Visit>
+bool visitLineEntries(QStringView line, Visit& visit)
+{
+    qsizetype pos = 0;
+    for (;;) {
+        while (pos < line.size() && isBlank(line[pos]))
+            ++pos;
+        qsizetype comma;
+        if (pos < line.size() && line[pos] == u'"') {
+            const qsizetype closing = line.indexOf(u'"', pos + 1);
+            if (closing < 0)
+                return visit(line.mid(pos + 1));
+            if (!visit(line.mid(pos + 1, closing - pos - 1)))
+                return false;
+            // Whatever stands between the closing quote and the comma is dropped.
+            comma = line.indexOf(u',', closing + 1);
+        } else {
+            comma = line.indexOf(u',', pos);
+            const qsizetype fieldEnd = comma < 0 ? line.size() : comma;
+            if (!visit(withoutTrailingBlanks(line.mid(pos, fieldEnd - pos))))
+                return false;
+        }
+        if (comma < 0)
+            return true;
+        pos = comma + 1;
+    }
+}
+
+// Hands every entry of the text to `visit(QStringView) -> bool` until it returns false.
+template <typename Visit>
+void visitEntries(QStringView text, Visit&& visit)
+{
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype lineEnd = pos;
+        while (lineEnd < text.size() && !isLineEnd(text[lineEnd]))
+            ++lineEnd;
+        if (!visitLineEntries(text.mid(pos, lineEnd - pos), visit))
+            return;
+        pos = lineEnd + 1;
+        if (lineEnd + 1 < text.size() && text[lineEnd] == u'\r' && text[lineEnd + 1] == u'\n')
+            ++pos;
+    }
+}
+
+qsizetype expectedEntryCount(QStringView text)
+{
+    return std::min(kMaxEntries, text.count(u'\n') + 1);
+}
+
+// A letter whose capital has no Windows-1252 code (the micro sign) stays as it is.
+QChar capitalOf(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 0x20) : c;
+    const QChar upper = c.toUpper();
+    return upper.unicode() < 0x100 || cp1252::canEncode(QString(upper)) ? upper : c;
+}
+
+// Capitals as the Windows-1252 locale makes them, with the sharp s, which has
+// no capital there, as "SS".
+QString toPlayCapitals(QStringView entry)
+{
+    QString capitals(entry.size() + entry.count(u'ß'), Qt::Uninitialized);
+    QChar* out = capitals.data();
+    for (const QChar c : entry) {
+        if (c == u'ß') {
+            *out++ = u'S';
+            *out++ = u'S';
+        } else {
+            *out++ = capitalOf(c);
+        }
+    }
+    return capitals;
+}
+
+RunTimeError openFailure(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        return RunTimeError(RunTimeError::PathNotFound);
+    if (!info.exists())
+        return RunTimeError(RunTimeError::FileNotFound);
+    return RunTimeError(RunTimeError::PathFileAccessError);
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw openFailure(path);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw RunTimeError(RunTimeError::PathFileAccessError);
+    return bytes;
+}
+
+// The new text goes to a temporary file beside the old one and replaces it only
+// when complete, so a failure at any point leaves the old file untouched.
+void replaceFile(const QString& path, const QByteArray& bytes)
+{
+    if (!QFileInfo(path).dir().exists())
+        throw RunTimeError(RunTimeError::PathNotFound); // the folder is never created here
+    QSaveFile file(path);
+    // Unbuffered, because a buffered flush that stops short (a full disk, a file
+    // size limit) still lets commit() succeed and replace the old file with a
+    // truncated one; written directly, the short count shows. An uncommitted
+    // file is discarded.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit())
+        throw RunTimeError(RunTimeError::PathFileAccessError);
+}
+
+QByteArray fileText(const QStringList& entries)
+{
+    QString text;
+    for (const QString& entry : entries) {
+        text.append(entry);
+        text.append(u"\r\n");
+    }
+    return cp1252::encode(text);
+}
+
+// Returns false when the list is full. Ignore would only meet the same full list
+// at every later entry, so it ends the read as well.
+bool appendWithinLimit(ErrorScope& scope, QStringList& entries, const QString& entry)
+{
+    return scope.attempt([&] {
+        if (entries.size() >= kMaxEntries)
+            throw RunTimeError(RunTimeError::Overflow);
+        entries.append(entry);
+        return true;
+    });
+}
+
+QString defaultFileName()
+{
+    return language::text(kDefaultFileMessage);
+}
+
+// The path the game reads; Datei falls back to the default when it names no file.
+QString settlePlayPath()
+{
+    QString& datei = settings().Datei;
+    const qint16 offset = language::LanguageOffset();
+    if (!isPlainFileName(datei) || !QFileInfo(resolvePath(offset, datei)).isFile())
+        datei = defaultFileName();
+    return resolvePath(offset, datei);
+}
+
+void fillForPlay(ErrorScope& scope, qint16 minLen, PlayEntries& result)
+{
+    const QString path = settlePlayPath();
+    const std::optional<QByteArray> bytes =
+        scope.attempt([&] { return std::optional<QByteArray>(readWholeFile(path)); });
+    if (!bytes)
+        return; // Ignore: nothing read, as from a file without usable entries
+    if (bytes->isEmpty()) {
+        result.emptyFile = true;
+        return;
+    }
+    const QString text = cp1252::decode(*bytes);
+    result.entries.reserve(expectedEntryCount(text));
+    visitEntries(text, [&](QStringView entry) {
+        if (lengthWithoutBlanks(entry) < minLen)
+            return true;
+        return appendWithinLimit(scope, result.entries, toPlayCapitals(entry));
+    });
+}
+
+} // namespace
+
+bool isPlainFileName(const QString& datei)
+{
+    return !datei.isEmpty() && datei != u"." && !datei.contains(u'/') && !datei.contains(u'\\') &&
+           !datei.contains(u"..") && !datei.contains(QChar(u'\0'));
+}
+
+QString resolvePath(qint16 languageOffset, const QString& datei)
+{
+    const auto message = [languageOffset](int number) {
+        const int key = languageOffset + number;
+        return key > 32767 ? QString() : language::GetLang(static_cast<qint16>(key));
+    };
+    const QString fileName = isPlainFileName(datei) ? datei : message(kDefaultFileMessage);
+    return programdir::path() + u'/' + message(kLanguageFolderMessage) + u'/' + fileName;
+}
+
+QStringList splitEntries(QStringView text)
+{
+    QStringList entries;
+    visitEntries(text, [&entries](QStringView entry) {
+        entries.append(entry.toString());
+        return true;
+    });
+    return entries;
+}
+
+PlayEntries readForPlay(qint16 minLen, Caller caller)
+{
+    PlayEntries result;
+    bool completed = false;
+    ErrorScope scope(caller.module, caller.procedure);
+    scope.run([&] {
+        fillForPlay(scope, minLen, result);
+        completed = true;
+    });
+    result.cancelled = !completed;
+    return result;
+}
+
+QStringList readForEditing(Caller caller)
+{
+    QStringList entries;
+    ErrorScope scope(caller.module, caller.procedure);
+    scope.run([&] {
+        QString& datei = settings().Datei;
+        if (!isPlainFileName(datei))
+            datei = defaultFileName();
+        const QString path = resolvePath(language::LanguageOffset(), datei);
+        const QByteArray bytes = scope.attempt([&] { return readWholeFile(path); });
+        const QString text = cp1252::decode(bytes);
+        entries.reserve(expectedEntryCount(text));
+        visitEntries(text, [&](QStringView entry) {
+            if (lengthWithoutBlanks(entry) == 0)
+                return true;
+            QString spelled = entry.toString();
+            spelled.replace(QChar(u'ß'), QStringLiteral("ss"));
+            return appendWithinLimit(scope, entries, spelled);
+        });
+    });
+    return entries;
+}
+
+bool write(const QStringList& entries, Caller caller)
+{
+    bool written = false;
+    ErrorScope scope(caller.module, caller.procedure);
+    scope.run([&] {
+        const QString& datei = settings().Datei;
+        // A name that reaches outside the language folder is refused rather than
+        // redirected, so saving never overwrites a file the user did not name.
+        if (!datei.isEmpty() && !isPlainFileName(datei))
+            throw RunTimeError(RunTimeError::BadFileNameOrNumber);
+        const QString path = resolvePath(language::LanguageOffset(), datei);
+        const QByteArray bytes = fileText(entries);
+        scope.attempt([&] {
+            replaceFile(path, bytes);
+            written = true;
+        });
+    });
+    return written;
+}
+
+} // namespace vocabularyfile

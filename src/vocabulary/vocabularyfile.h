@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// A vocabulary file: Windows-1252 text in the folder of the current language
+// below the program folder, one or more entries per line. The game reads it for
+// play, the editor reads it for editing and writes it back.
+namespace vocabularyfile {
+
+// A list position is a 16-bit number, so no list holds more entries than this.
+constexpr qsizetype kMaxEntries = 32767;
+
+// The window and procedure a failure is reported for.
+struct Caller
+{
+    QLatin1String module;
+    QLatin1String procedure;
+};
+
+inline constexpr Caller kGameLoad{QLatin1String("frmMain"), QLatin1String("List1_Ini")};
+inline constexpr Caller kEditorLoad{QLatin1String("frmEditor"), QLatin1String("List1_Ini")};
+inline constexpr Caller kEditorSave{QLatin1String("frmEditor"), QLatin1String("Speichern_Click")};
+
+// Program folder / language folder (message 166) / file name. An empty name, or
+// one that could reach outside the language folder, gives the language's
+// default file (message 146).
+QString resolvePath(qint16 languageOffset, const QString& datei);
+
+// False for names that are empty or could leave the language folder.
+bool isPlainFileName(const QString& datei);
+
+// Splits file text into entries: a comma or a line end ends an entry, blanks
+// around it are dropped, a double quote at its start runs to the next double
+// quote (or the end of the line), and an empty line is an empty entry.
+QStringList splitEntries(QStringView text);
+
+struct PlayEntries
+{
+    QStringList entries;    // in capitals, each at least minLen long
+    bool emptyFile = false; // the file has length 0: nothing was read
+    bool cancelled = false; // the user chose Cancel on a reported failure
+};
+
+// The game's word list from the file named by Datei in the current language.
+// A missing or unusable Datei becomes the default name in the settings record.
+PlayEntries readForPlay(qint16 minLen, Caller caller = kGameLoad);
+
+// The editor's list: entries as written, "ß" spelled "ss", empty ones dropped.
+// An empty Datei becomes the default name; a file that cannot be opened is
+// reported.
+QStringList readForEditing(Caller caller = kEditorLoad);
+
+// Replaces the file named by Datei with the entries, each followed by CR LF.
+// The old file stays as it was unless the whole new one could be written.
+// Returns whether the file was written; a failure is reported.
+bool write(const QStringList& entries, Caller caller = kEditorSave);
+
+} // namespace vocabularyfile

@@ -1,0 +1,133 @@
+#include "app/sound.h"
+
+#include "app/settings.h"
+#include "platform/mcisequencer.h"
+#include "support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The music is named relative to the current folder, which the game window makes
+// the program folder.
+class InProgramFolder
+{
+public:
+    explicit InProgramFolder(const QString& folder) : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~InProgramFolder() { QDir::setCurrent(previous_); }
+
+private:
+    QString previous_;
+};
+
+QByteArray silentMidiFile()
+{
+    return QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60"
+                      "MTrk\0\0\0\x04\0\xFF\x2F\0",
+                      26);
+}
+
+} // namespace
+
+TEST(Verzoegerung, WaitsThePauseOnTheClockWithoutSpinning)
+{
+    TestEnvironment environment;
+    environment.clock.setTime(12 * 3600.0);
+    Verzoegerung(1.5);
+    EXPECT_NEAR(environment.clock.totalWaited(), 1.5, 0.002);
+    Verzoegerung(0.15);
+    EXPECT_NEAR(environment.clock.totalWaited(), 1.65, 0.01);
+
+    environment.clock.setTime(86000.3); // where single precision is coarse
+    Verzoegerung(0.1);
+    EXPECT_NEAR(environment.clock.totalWaited(), 1.75, 0.02);
+    Verzoegerung(0);
+    Verzoegerung(-1);
+    EXPECT_NEAR(environment.clock.totalWaited(), 1.75, 0.02) << "nothing to wait for";
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+}
+
+TEST(Verzoegerung, EndsWhenTheClockPassesMidnight)
+{
+    TestEnvironment environment;
+    environment.clock.setTime(86399.9);
+    Verzoegerung(1.5);
+    EXPECT_NEAR(environment.clock.totalWaited(), 0.1, 0.02);
+    EXPECT_LT(environment.clock.secondsSinceMidnight(), 0.02f);
+}
+
+TEST(Verzoegerung, HandlesEventsAndTimersWhileItWaits)
+{
+    TestEnvironment environment;
+    bool posted = false;
+    bool timed = false;
+    QObject context;
+    QMetaObject::invokeMethod(
+        &context, [&] { posted = true; }, Qt::QueuedConnection);
+    environment.clock.singleShot(1000, &context, [&] { timed = true; });
+    Verzoegerung(1.5);
+    EXPECT_TRUE(posted);
+    EXPECT_TRUE(timed);
+}
+
+TEST(PlayWAV, AMissingSoundIsSilentAndReportsNothing)
+{
+    TestEnvironment environment;
+    PlayWAV(9999);
+    PlayWAV(-1);
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    EXPECT_TRUE(environment.dialogs.questions.isEmpty());
+}
+
+TEST(MenuToggles, TheMusicSwitchStoresItsSettingAndNeedsNoMusicFile)
+{
+    TestEnvironment environment;
+    InProgramFolder folder(environment.programDir()); // holds no frostel.mid
+    settings() = Settings{};
+
+    toggleMusic(false);
+    EXPECT_EQ(settings().Music, 0);
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("Music= 0\r\n"));
+    toggleMusic(true);
+    EXPECT_EQ(settings().Music, -1);
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("Music=-1\r\n"));
+    EXPECT_FALSE(mci::isOpen("midi"));
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    EXPECT_TRUE(environment.dialogs.questions.isEmpty());
+}
+
+TEST(MenuToggles, TheMusicSwitchOpensAndClosesTheMusic)
+{
+    TestEnvironment environment;
+    writeFile(environment.programDir() + "/frostel.mid", silentMidiFile());
+    InProgramFolder folder(environment.programDir());
+    settings() = Settings{};
+    settings().Music = 0;
+
+    toggleMusic(true);
+    EXPECT_TRUE(mci::isOpen("midi"));
+    toggleMusic(false);
+    EXPECT_FALSE(mci::isOpen("midi"));
+    toggleMusic(true);
+    EXPECT_TRUE(mci::isOpen("midi")) << "off and on again opens it afresh";
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    stopMusic();
+}
+
+TEST(MenuToggles, TheSoundSwitchStoresItsSetting)
+{
+    TestEnvironment environment;
+    settings() = Settings{};
+    toggleSound(false);
+    EXPECT_EQ(settings().Sound, 0);
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("Sound= 0\r\n"));
+    toggleSound(true);
+    EXPECT_EQ(settings().Sound, -1);
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("Sound=-1\r\n"));
+}

@@ -1,0 +1,131 @@
+// Every picture, sound, the music, the help and the shipped vocabularies: present,
+// numbered as the game addresses them, and of the right size and format.
+
+#include "platform/cp1252.h"
+#include "platform/resources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void expectPicture(const QImage& image, QSize size, const std::string& what)
+{
+    ASSERT_FALSE(image.isNull()) << what << " is missing";
+    EXPECT_EQ(image.size(), size) << what;
+}
+
+} // namespace
+
+TEST(Assets, PictureStoriesBackgroundsAndSymbols)
+{
+    for (int motif = 0; motif < 5; ++motif) {
+        for (int step = 0; step < 10; ++step) {
+            const int id = 101 + 10 * motif + step;
+            expectPicture(resources::bitmap(id).value_or(QImage()), QSize(160, 160),
+                          "bitmap " + std::to_string(id));
+        }
+        expectPicture(resources::bitmap(200 + motif).value_or(QImage()), QSize(640, 480),
+                      "background " + std::to_string(200 + motif));
+        const QSize symbol = motif == 4 ? QSize(26, 27) : QSize(32, 32);
+        expectPicture(
+            resources::picture(QStringLiteral("symbol%1.png").arg(motif)).value_or(QImage()),
+            symbol, "symbol " + std::to_string(motif));
+    }
+    EXPECT_FALSE(resources::bitmap(100)) << "nothing is numbered below the first story";
+    EXPECT_FALSE(resources::bitmap(151)) << "nothing is numbered past the last story";
+}
+
+TEST(Assets, BoardPictures)
+{
+    const std::pair<const char*, QSize> pictures[] = {
+        {"letters.png", {250, 180}},  {"used.png", {25, 30}},
+        {"field.png", {27, 32}},      {"clothesline.png", {600, 120}},
+        {"tool_start.png", {32, 32}}, {"tool_end.png", {32, 32}},
+        {"tool_hint.png", {32, 32}},  {"tool_options.png", {32, 32}},
+        {"tool_help.png", {32, 32}}};
+    for (const auto& [name, size] : pictures)
+        expectPicture(resources::picture(QString::fromLatin1(name)).value_or(QImage()), size, name);
+    for (int flag = 0; flag < 7; ++flag)
+        expectPicture(resources::picture(QStringLiteral("flag%1.png").arg(flag)).value_or(QImage()),
+                      QSize(32, 20), "flag " + std::to_string(flag));
+    for (const char* name : {"info1.png", "info2.png", "frostel.png"})
+        EXPECT_TRUE(resources::picture(QString::fromLatin1(name))) << name;
+}
+
+TEST(Assets, SoundEffectsArePlayableWaveFiles)
+{
+    for (int id = 100; id <= 113; ++id) {
+        const QByteArray wav = resources::load(QStringLiteral("WAV"), id).value_or(QByteArray());
+        ASSERT_GE(wav.size(), 44) << "sound " << id;
+        EXPECT_TRUE(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ") << "sound " << id;
+        const auto* bytes = reinterpret_cast<const uchar*>(wav.constData());
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes + 4), quint32(wav.size() - 8)) << "sound " << id;
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 20), 1) << "PCM, sound " << id;
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 22), 1) << "mono, sound " << id;
+        const quint32 rate = qFromLittleEndian<quint32>(bytes + 24);
+        EXPECT_TRUE(rate == 22050 || rate == 11025 || rate == 7500) << "sound " << id;
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 34), 8) << "8 bits, sound " << id;
+        const qsizetype data = wav.indexOf("data");
+        ASSERT_GT(data, 0) << "sound " << id;
+        const double seconds = qFromLittleEndian<quint32>(bytes + data + 4) / double(rate);
+        EXPECT_GE(seconds, 0.04) << "sound " << id;
+        EXPECT_LE(seconds, 1.85) << "sound " << id;
+    }
+    EXPECT_FALSE(resources::load(QStringLiteral("WAV"), 114));
+}
+
+TEST(Assets, TheProgramFolderHoldsMusicHelpAndVocabularies)
+{
+    const QString folder = QStringLiteral(FROSTEL_BUILD_DIR);
+    const QByteArray midi = fileBytes(folder + "/frostel.mid");
+    ASSERT_GE(midi.size(), 14) << "frostel.mid beside the program";
+    EXPECT_TRUE(midi.startsWith("MThd"));
+    EXPECT_TRUE(QFile::exists(folder + "/frostel.chm/index.html"));
+    for (const char* language : {"de", "en", "sv", "it", "pt", "es", "fr"})
+        EXPECT_TRUE(QFile::exists(folder + "/frostel.chm/" + language + "/index.html")) << language;
+    EXPECT_TRUE(QFile::exists(folder + "/frostel.chm/img/flag0.png"));
+
+    const QStringList vocabularies = {"deutsch/eisbold.dat",        "english/frostel.dat",
+                                      "svenska/frosvik.dat",        "italiano/gelindo.dat",
+                                      "portuguesa/vocabulario.dat", "español/helarin.dat",
+                                      "français/givrelin.dat"};
+    for (const QString& vocabulary : vocabularies)
+        EXPECT_GT(fileBytes(folder + u'/' + vocabulary).size(), 1000) << qPrintable(vocabulary);
+}
+
+TEST(Assets, ShippedVocabulariesCanBeShownAndGuessed)
+{
+    const QString source = QStringLiteral(FROSTEL_SOURCE_DIR "/resources/vocabulary/");
+    const std::pair<QString, QString> languages[] = {
+        {"deutsch/eisbold.dat", "ÄÖÜ"},        {"english/frostel.dat", ""},
+        {"svenska/frosvik.dat", "ÄÖÅ"},        {"italiano/gelindo.dat", ""},
+        {"portuguesa/vocabulario.dat", "ÃÕÇ"}, {"español/helarin.dat", "Ñ"},
+        {"français/givrelin.dat", "Ç"}};
+    constexpr int kWidestEntry = 24; // letter fields 30 pixels apart across an 800-pixel board
+    for (const auto& [file, extra] : languages) {
+        const QString allowed =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÁÀÂÉÈÊÍÌÎÓÒÔÚÙÛ '-") + extra;
+        const QByteArray bytes = fileBytes(source + file);
+        ASSERT_TRUE(bytes.endsWith("\r\n")) << qPrintable(file);
+        const QStringList entries =
+            cp1252::decode(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        EXPECT_GE(entries.size(), 300) << qPrintable(file);
+        for (const QString& entry : entries) {
+            EXPECT_LE(entry.size(), kWidestEntry) << qPrintable(entry);
+            EXPECT_GE(entry.size(), 4) << qPrintable(entry);
+            for (const QChar c : entry.toUpper())
+                EXPECT_TRUE(allowed.contains(c)) << qPrintable(file) << ": " << qPrintable(entry);
+        }
+    }
+}

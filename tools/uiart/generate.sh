@@ -1,0 +1,24 @@
+#!/bin/sh
+# Rebuilds the interface pictures: letter sheet, used-letter veil, letter field, clothesline,
+# flags, toolbar icons, about-box pictures and program icons.
+# Usage: tools/uiart/generate.sh [OUTPUT_FOLDER]   (default: resources/pictures)
+set -eu
+
+tool_dir=$(cd "$(dirname "$0")" && pwd)
+repo_root=$(cd "$tool_dir/../.." && pwd)
+output=${1:-"$repo_root/resources/pictures"}
+case $output in
+/*) ;;
+*) output="$(pwd)/$output" ;;
+esac
+
+build=$(mktemp -d "${TMPDIR:-/tmp}/frostel-uiart.XXXXXX")
+trap 'rm -rf "$build"' EXIT INT TERM
+
+generator=Unix\ Makefiles
+command -v ninja >/dev/null 2>&1 && generator=Ninja
+cmake -S "$tool_dir" -B "$build" -G "$generator" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target frostel_uiart >/dev/null
+
+QT_QPA_PLATFORM=offscreen "$build/frostel_uiart" "$output"
+echo "pictures written to $output"
