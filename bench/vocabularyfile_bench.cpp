@@ -1,13 +1,13 @@
 #include "vocabulary/vocabularyfile.h"
 
+#include "benchsupport.h"
+
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "platform/cp1252.h"
-#include "platform/programdir.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -36,23 +36,21 @@ QByteArray fullVocabulary()
     return cp1252::encode(text);
 }
 
-// A program folder of its own with the English language folder, for one run.
+// Private folders with the English language folder, for one run.
 class BenchProgramFolder
 {
 public:
     BenchProgramFolder() : savedOffset_(language::LanguageOffset()), savedSettings_(settings())
     {
-        programdir::setForTesting(folder_.path(), QStringLiteral("frostel"));
         language::extractLanguageTable();
         language::LanguageOffset() = kEnglish;
         settings().Datei = QStringLiteral("bench.dat");
-        QDir(folder_.path()).mkdir(language::text(166));
+        QDir(folders_.programDir()).mkdir(language::text(166));
     }
     ~BenchProgramFolder()
     {
         settings() = savedSettings_;
         language::LanguageOffset() = savedOffset_;
-        programdir::setForTesting({}, {});
     }
 
     bool writeVocabulary(const QByteArray& bytes) const
@@ -63,7 +61,7 @@ public:
 
 private:
     static constexpr qint16 kEnglish = 1000;
-    QTemporaryDir folder_;
+    BenchFolders folders_;
     qint16 savedOffset_;
     Settings savedSettings_;
 };

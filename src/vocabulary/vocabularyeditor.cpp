@@ -1,2 +1,454 @@
 #include "vocabularyeditor.h"
-void showVocabularyEditor(Game&, int, QWidget*) {}
+
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "errors/errorscope.h"
+#include "game/game.h"
+#include "platform/dialogs.h"
+#include "platform/screenmetrics.h"
+#include "platform/services.h"
+#include "vocabulary/vocabularyfile.h"
+
+#include <QCollator>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+const QString kModule = QStringLiteral("frmEditor");
+
+constexpr int kTitleMessage = 151;
+constexpr int kSaveChangesMessage = 152;
+constexpr int kAddMessage = 153;
+constexpr int kDeleteMessage = 154;
+constexpr int kSaveMessage = 155;
+constexpr int kCancelMessage = 156;
+constexpr int kNewFileMessage = 179;
+constexpr int kOverwriteMessage = 180;
+constexpr int kNewFileNameMessage = 181;
+
+constexpr int kDivisionByZero = 11;
+const QString kFileExtension = QStringLiteral(".dat");
+
+// The accented capitals the board's letter sheet holds.
+constexpr std::array<char16_t, 23> kAccentedCapitals = {
+    u'Ä', u'Ö', u'Ü', u'Å', u'Ñ', u'Ç', u'Õ', u'Ã', u'Á', u'À', u'Â', u'É',
+    u'È', u'Ê', u'Í', u'Ì', u'Î', u'Ó', u'Ò', u'Ô', u'Ú', u'Ù', u'Û'};
+
+// The dialog was designed in twips, 15 to a pixel.
+int pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect designRect(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+QString text(int number)
+{
+    return language::text(number);
+}
+
+QLocale interfaceLocale()
+{
+    static const std::array<QLocale::Language, language::kLanguageCount> locales = {
+        QLocale::German,     QLocale::English, QLocale::Swedish, QLocale::Italian,
+        QLocale::Portuguese, QLocale::Spanish, QLocale::French};
+    const int index = language::LanguageOffset() / 1000;
+    return index >= 0 && index < language::kLanguageCount ? QLocale(locales[index]) : QLocale();
+}
+
+// The part of `now` that an edit put in place of part of `before`: what lies
+// between the longest common beginning and the longest common end.
+struct Insertion
+{
+    qsizetype start;
+    qsizetype length;
+};
+
+Insertion insertedPart(const QString& before, const QString& now)
+{
+    const qsizetype shorter = std::min(before.size(), now.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == now[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+        ++suffix;
+    return {prefix, now.size() - prefix - suffix};
+}
+
+// Control characters only make sense as keys; inside an entry they would break
+// its line in the file.
+QString entryCharactersOf(QStringView inserted)
+{
+    QString kept;
+    for (const QChar c : inserted) {
+        if (c >= u' ' && isEntryCharacter(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+// A list entry that sorts by the collation of the interface language, with its
+// sort key made once.
+class EntryItem final : public QListWidgetItem
+{
+public:
+    static constexpr int kType = QListWidgetItem::UserType + 1;
+
+    EntryItem(const QString& text, const QCollator& collator)
+        : QListWidgetItem(text, nullptr, kType), key_(collator.sortKey(text))
+    {}
+
+    bool operator<(const QListWidgetItem& other) const override
+    {
+        if (other.type() != kType)
+            return QListWidgetItem::operator<(other);
+        return key_.compare(static_cast<const EntryItem&>(other).key_) < 0;
+    }
+
+private:
+    QCollatorSortKey key_;
+};
+
+} // namespace
+
+// The entry box: a typed character that no entry may hold never reaches it, and
+// whatever arrives another way (pasted, dropped, composed) is cleared of such
+// characters too.
+class EntryBox final : public QLineEdit
+{
+public:
+    explicit EntryBox(QWidget* parent) : QLineEdit(parent)
+    {
+        connect(this, &QLineEdit::textEdited, this, [this] { dropForeignCharacters(); });
+        connect(this, &QLineEdit::textChanged, this, [this] { previous_ = text(); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        bool accepted = true;
+        ErrorScope scope(kModule, QStringLiteral("Text1_KeyPress"));
+        scope.run([&] {
+            const QString typed = event->text();
+            // Keys such as Delete carry a character that is not typed text.
+            accepted = typed.size() != 1 || !typed[0].isPrint() || isEntryCharacter(typed[0]);
+        });
+        if (accepted)
+            QLineEdit::keyPressEvent(event);
+        else
+            event->accept();
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusInEvent(event);
+        // Selects from the caret to the end, the caret staying where it is, so
+        // that typing replaces the text when the caret stands at its start.
+        const int caret = cursorPosition();
+        const int length = static_cast<int>(text().size());
+        if (caret < length)
+            setSelection(length, caret - length);
+    }
+
+private:
+    void dropForeignCharacters()
+    {
+        const QString now = text();
+        const Insertion inserted = insertedPart(previous_, now);
+        const QString kept =
+            entryCharactersOf(QStringView(now).mid(inserted.start, inserted.length));
+        if (kept.size() == inserted.length)
+            return;
+        setText(now.left(inserted.start) + kept + now.mid(inserted.start + inserted.length));
+        setCursorPosition(static_cast<int>(inserted.start + kept.size()));
+    }
+
+    QString previous_;
+};
+
+bool& EditorDirty()
+{
+    static bool dirty = false;
+    return dirty;
+}
+
+int maxEntryLength(int screenWidthPixels, int fieldWidth)
+{
+    if (fieldWidth == 0)
+        throw RunTimeError(kDivisionByZero, QStringLiteral("Division by zero"));
+    return screenWidthPixels / fieldWidth;
+}
+
+bool isEntryCharacter(QChar typed)
+{
+    const char16_t code = typed.unicode();
+    if (code <= u' ')
+        return true;
+    // Outside Latin-1 a letter may turn into one of ours only as a capital (the
+    // dotless i, the long s), and the file could not hold it.
+    if (code > 0xFF)
+        return false;
+    const char16_t capital = typed.toUpper().unicode();
+    return (capital >= u'A' && capital <= u'Z') || capital == u'\'' || capital == u'-' ||
+           std::ranges::find(kAccentedCapitals, capital) != kAccentedCapitals.end();
+}
+
+void showVocabularyEditor(Game& game, int fieldWidth, QWidget* parent)
+{
+    VocabularyEditor editor(game, fieldWidth, parent);
+    editor.exec();
+}
+
+VocabularyEditor::VocabularyEditor(Game& game, int fieldWidth, QWidget* parent)
+    : QDialog(parent), game_(game), fieldWidth_(fieldWidth),
+      // The interface language's collation puts accented letters beside their
+      // base letters (Swedish, as its readers expect, puts Å, Ä and Ö after Z).
+      collator_(std::make_unique<QCollator>(interfaceLocale()))
+{
+    setObjectName(kModule);
+    createControls();
+    connectControls();
+    Form_Load();
+}
+
+VocabularyEditor::~VocabularyEditor() = default;
+
+void VocabularyEditor::createControls()
+{
+    setFixedSize(pixels(6180), pixels(4590));
+
+    Text1 = new EntryBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(designRect(240, 120, 4000, 285));
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(designRect(240, 600, 4000, 3765));
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    const auto button = [this](const char* name, int top, int width, int height) {
+        auto* created = new QPushButton(this);
+        created->setObjectName(QLatin1String(name));
+        created->setGeometry(designRect(4440, top, width, height));
+        return created;
+    };
+    Hinzuf = button("Hinzuf", 120, 1500, 455);
+    Loesch = button("Loesch", 720, 1500, 455);
+    cmdNeu = button("cmdNeu", 1680, 1455, 495);
+    Speichern = button("Speichern", 2400, 1500, 455);
+    OK = button("OK", 3360, 1500, 455);
+    Abbruch = button("Abbruch", 3960, 1500, 455);
+
+    Hinzuf->setDefault(true);
+    Loesch->setEnabled(false);
+    setTabOrder(Text1, Hinzuf);
+    setTabOrder(Hinzuf, List1);
+    setTabOrder(List1, Loesch);
+}
+
+void VocabularyEditor::connectControls()
+{
+    connect(Hinzuf, &QPushButton::clicked, this, &VocabularyEditor::Hinzuf_Click);
+    connect(Loesch, &QPushButton::clicked, this, &VocabularyEditor::Loesch_Click);
+    connect(cmdNeu, &QPushButton::clicked, this, &VocabularyEditor::cmdNeu_Click);
+    connect(Speichern, &QPushButton::clicked, this, &VocabularyEditor::Speichern_Click);
+    connect(OK, &QPushButton::clicked, this, &VocabularyEditor::OK_Click);
+    connect(Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
+
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty())
+            Loesch->setEnabled(true);
+    });
+    connect(List1, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { Text1->setText(item->text()); });
+    List1->installEventFilter(this);
+}
+
+bool VocabularyEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == List1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete) &&
+        !List1->selectedItems().isEmpty()) {
+        Loesch_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void VocabularyEditor::Form_Load()
+{
+    ErrorScope scope(kModule, QStringLiteral("Form_Load"));
+    scope.run([&] {
+        const int screenWidth = screenmetrics::screenSizeInPixels().width();
+        const int limit = scope.attempt([&] { return maxEntryLength(screenWidth, fieldWidth_); });
+        // A limit of 0 means none, as the entry box has always taken it.
+        if (limit > 0)
+            Text1->setMaxLength(limit);
+
+        const QString& datei = settings().Datei;
+        setWindowTitle(datei.isEmpty() ? text(kTitleMessage) : datei);
+
+        Hinzuf->setText(text(kAddMessage));
+        Loesch->setText(text(kDeleteMessage));
+        cmdNeu->setText(text(kNewFileMessage));
+        Speichern->setText(text(kSaveMessage));
+        OK->setText(QStringLiteral("&OK"));
+        Abbruch->setText(text(kCancelMessage));
+
+        List1_Ini();
+    });
+}
+
+void VocabularyEditor::List1_Ini()
+{
+    fillList(vocabularyfile::readForEditing());
+}
+
+void VocabularyEditor::fillList(const QStringList& entries)
+{
+    List1->clear();
+    // Sorting once after filling is far quicker than sorting each entry in.
+    List1->setSortingEnabled(false);
+    for (const QString& entry : entries)
+        List1->addItem(new EntryItem(entry, *collator_));
+    List1->setSortingEnabled(true);
+    List1->sortItems(Qt::AscendingOrder);
+}
+
+// Deleting the entries one by one takes time that grows with the square of
+// their number; building the list again from the rest does not.
+void VocabularyEditor::removeSelectedEntries()
+{
+    std::vector<bool> selected(List1->count(), false);
+    for (const QModelIndex& index : List1->selectionModel()->selectedIndexes())
+        selected[index.row()] = true;
+    QStringList kept;
+    int firstRemoved = -1;
+    for (int row = 0; row < List1->count(); ++row) {
+        if (!selected[row])
+            kept.append(List1->item(row)->text());
+        else if (firstRemoved < 0)
+            firstRemoved = row;
+    }
+    fillList(kept);
+    if (firstRemoved >= 0 && List1->count() > 0)
+        List1->scrollToItem(List1->item(std::min(firstRemoved, List1->count() - 1)));
+}
+
+QListWidgetItem* VocabularyEditor::addEntry(const QString& text)
+{
+    auto* item = new EntryItem(text, *collator_);
+    List1->addItem(item);
+    return item;
+}
+
+QStringList VocabularyEditor::entries() const
+{
+    QStringList list;
+    list.reserve(List1->count());
+    for (int row = 0; row < List1->count(); ++row)
+        list.append(List1->item(row)->text());
+    return list;
+}
+
+void VocabularyEditor::Hinzuf_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("Hinzuf_Click"));
+    scope.run([&] {
+        const QString entry = Text1->text();
+        if (!entry.isEmpty()) {
+            if (List1->count() >= vocabularyfile::kMaxEntries)
+                throw RunTimeError(RunTimeError::Overflow);
+            List1->scrollToItem(addEntry(entry));
+            Text1->clear();
+        }
+        EditorDirty() = true;
+        Text1->setFocus();
+    });
+}
+
+void VocabularyEditor::Loesch_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("Loesch_Click"));
+    scope.run([&] {
+        removeSelectedEntries();
+        Loesch->setEnabled(false);
+        EditorDirty() = true;
+        List1->setFocus();
+    });
+}
+
+void VocabularyEditor::cmdNeu_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("cmdNeu_Click"));
+    scope.run([&] {
+        Dialogs& dialogs = services::dialogs();
+        QString name = dialogs.inputBox(this, text(kNewFileNameMessage), text(kNewFileMessage));
+        if (!name.endsWith(kFileExtension))
+            name += kFileExtension;
+        // A name that could reach outside the language folder counts as no name.
+        if (!vocabularyfile::isPlainFileName(name))
+            return;
+        const QString path = vocabularyfile::resolvePath(language::LanguageOffset(), name);
+        if (QFileInfo::exists(path) &&
+            dialogs.messageBox(this, text(kOverwriteMessage), Dialogs::Buttons::YesNo,
+                               Dialogs::Icon::Question,
+                               text(kNewFileMessage)) == Dialogs::Answer::No)
+            return;
+        if (name.size() > kFileExtension.size()) {
+            settings().Datei = name;
+            List1->clear();
+            Loesch->setEnabled(false);
+        }
+    });
+}
+
+void VocabularyEditor::Speichern_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("Speichern_Click"));
+    scope.run([&] {
+        const QStringList list = entries();
+        // A failed write has been reported; the changes are still unsaved.
+        if (!vocabularyfile::write(list))
+            return;
+        game_.replaceWordList(list);
+        EditorDirty() = false;
+        game_.state().RestartRequested = true;
+    });
+}
+
+void VocabularyEditor::OK_Click()
+{
+    ErrorScope scope(kModule, QStringLiteral("OK_Click"));
+    scope.run([&] {
+        game_.replaceWordList(entries());
+        if (EditorDirty()) {
+            const Dialogs::Answer answer = services::dialogs().messageBox(
+                this, text(kSaveChangesMessage), Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                settings().Datei);
+            if (answer == Dialogs::Answer::Yes)
+                Speichern_Click();
+            game_.state().RestartRequested = true;
+        }
+    });
+    accept();
+}
+
+void VocabularyEditor::reject()
+{
+    EditorDirty() = false;
+    QDialog::reject();
+}

@@ -1,9 +1,79 @@
 #pragma once
 
+#include <QDialog>
+#include <QStringList>
+
+#include <memory>
+
+class EntryBox;
 class Game;
+class QCollator;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
 class QWidget;
 
 // Shows the vocabulary editor modally for the file named by the Datei setting of
 // the current language. `fieldWidth` is the width of one letter field of the
 // board, which bounds how long an entry may be.
 void showVocabularyEditor(Game& game, int fieldWidth, QWidget* parent);
+
+// The editor's changed mark. Add and Delete set it, Save and Cancel clear it; it
+// outlives the dialog, so a later OK still asks about changes nobody saved.
+bool& EditorDirty();
+
+// How many characters an entry may have so that one row of letter fields holds
+// it across the screen. A field width of 0 is a Division by zero error.
+int maxEntryLength(int screenWidthPixels, int fieldWidth);
+
+// Whether a typed character may enter an entry: its capital is a letter the board
+// can show, an apostrophe or a hyphen; blanks and control characters pass too.
+bool isEntryCharacter(QChar typed);
+
+// The vocabulary editor: the entries of one file in a sorted list, an entry box
+// to add new ones, and commands to delete, start a new file and save.
+class VocabularyEditor : public QDialog
+{
+    Q_OBJECT
+
+public:
+    VocabularyEditor(Game& game, int fieldWidth, QWidget* parent = nullptr);
+    ~VocabularyEditor() override;
+
+    // The list's entries in list order.
+    QStringList entries() const;
+
+    // Cancel and Esc: the changes are dropped.
+    void reject() override;
+
+protected:
+    // The Delete key in the list deletes the selected entries.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void Form_Load();
+    void List1_Ini();
+    void fillList(const QStringList& entries);
+    void removeSelectedEntries();
+    QListWidgetItem* addEntry(const QString& text);
+    void Hinzuf_Click();
+    void Loesch_Click();
+    void cmdNeu_Click();
+    void Speichern_Click();
+    void OK_Click();
+
+    Game& game_;
+    int fieldWidth_;
+    std::unique_ptr<QCollator> collator_;
+
+    EntryBox* Text1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* Hinzuf = nullptr;
+    QPushButton* Loesch = nullptr;
+    QPushButton* cmdNeu = nullptr;
+    QPushButton* Speichern = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* Abbruch = nullptr;
+};

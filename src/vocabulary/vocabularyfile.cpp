@@ -95,7 +95,7 @@ void visitEntries(QStringView text, Visit&& visit)
 
 qsizetype expectedEntryCount(QStringView text)
 {
-    return std::min(kMaxEntries, text.count(u'\n') + 1);
+    return std::min<qsizetype>(kMaxEntries, std::count(text.begin(), text.end(), u'\n') + 1);
 }
 
 // A letter whose capital has no Windows-1252 code (the micro sign) stays as it is.
@@ -111,7 +111,8 @@ QChar capitalOf(QChar c)
 // no capital there, as "SS".
 QString toPlayCapitals(QStringView entry)
 {
-    QString capitals(entry.size() + entry.count(u'ß'), Qt::Uninitialized);
+    const auto sharpS = std::count(entry.begin(), entry.end(), u'ß');
+    QString capitals(entry.size() + sharpS, Qt::Uninitialized);
     QChar* out = capitals.data();
     for (const QChar c : entry) {
         if (c == u'ß') {

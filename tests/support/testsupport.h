@@ -34,6 +34,7 @@ private:
     };
 
     double now_ = 12 * 3600.0;
+    int idleWaits_ = 0; // waits in a row that found nothing to do
     double waited_ = 0;
     double elapsed_ = 0;
     QList<Timer> timers_;

@@ -1,10 +1,111 @@
 #pragma once
 
+#include "dialogs/options/passwordlock.h"
+
+#include <QDialog>
+
+#include <array>
+
 class Board;
 class Game;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 class QWidget;
 
 // Shows the options dialog modally. It changes the settings record in place,
 // writes the settings file on OK and sets the game's RestartRequested when a
 // change needs a new game.
 void showOptionsDialog(Game& game, Board& board, QWidget* parent);
+
+// The options dialog. Its controls write their settings the moment they are
+// used; OK writes the section "Einstellungen" to the settings file. Closing it
+// any other way keeps the changes for this run without writing them.
+class OptionsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPlayers = 4;
+    static constexpr int kNumbers = 3; // players, hints, minimum word length
+    static constexpr int kMotifs = 5;
+
+    OptionsDialog(Game& game, Board& board, QWidget* parent = nullptr);
+
+    QScrollBar* arrows(int index) const { return vsczahl.at(index); }
+    QLabel* number(int index) const { return Zahl.at(index); }
+    QLineEdit* nameBox(int player) const { return Spieler_Name.at(player); }
+    QRadioButton* repeatButton(int index) const { return wiederh.at(index); }
+    QCheckBox* showSolutionBox() const { return chkAnzeige; }
+    QCheckBox* removeLettersBox() const { return chkRemove; }
+    QCheckBox* backgroundBox() const { return chkHG; }
+    QListWidget* motifList() const { return Motiv; }
+    QListWidget* fileList() const { return wortsch; }
+    QPushButton* editButton() const { return EditButt; }
+    QPushButton* passwordButton() const { return Password; }
+    QPushButton* okButton() const { return cmdOK; }
+
+    // The folder whose "*.dat" files the file list shows.
+    static QString languageFolder();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createPlayerFrame();
+    void createRepeatFrame();
+    void createPictureFrame();
+    void createVocabularyControls();
+    void orderTabStops();
+    void connectControls();
+
+    void Form_Load();
+    void Form_Activate();
+    void cmdOK_Click();
+    void EditButt_Click();
+    void Password_Click();
+    void vscZahl_Change(int index);
+
+    void Motiv_Click(int row);
+    void wortsch_Click(int row);
+    void wiederh_Click(int index);
+    void enableNameBoxes();
+    void storeName(int player);
+    void storeFocusedName();
+    void fillFileList();
+    int rowOf(const QString& fileName) const;
+    void selectFileQuietly(int row);
+    void requestRestart();
+
+    Game& game_;
+    Board& board_;
+    PasswordLock lock_;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    std::array<QLabel*, 4> Label{};
+    std::array<QLabel*, kNumbers> Zahl{};
+    std::array<QScrollBar*, kNumbers> vsczahl{};
+    std::array<QLineEdit*, kPlayers> Spieler_Name{};
+    std::array<QRadioButton*, 2> wiederh{};
+    QCheckBox* chkAnzeige = nullptr;
+    QCheckBox* chkRemove = nullptr;
+    QLabel* lblHG = nullptr;
+    QListWidget* Motiv = nullptr;
+    QCheckBox* chkHG = nullptr;
+    QLabel* Label2 = nullptr; // the vocabulary label, not Label[2]
+    QListWidget* wortsch = nullptr;
+    QPushButton* EditButt = nullptr;
+    QPushButton* Password = nullptr;
+    QLabel* Label1 = nullptr; // the minimum length label, not Label[1]
+    QPushButton* cmdOK = nullptr;
+};

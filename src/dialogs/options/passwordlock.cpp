@@ -1,0 +1,247 @@
+#include "passwordlock.h"
+
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "errors/errorscope.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kProgramTitle = 100;
+constexpr int kAskOldPassword = 158;
+constexpr int kAskNewPassword = 159;
+constexpr int kRepeatNewPassword = 160;
+constexpr int kAskPassword = 161;
+constexpr int kWrongPassword = 162;
+constexpr int kPasswordTitle = 163;
+
+constexpr int kLongestValue = 254; // GetIniString gives back no more
+constexpr int kDivisionByZero = 11;
+
+constexpr std::array<uint, 5> kUnassignedCodes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+
+bool isUnassigned(uint code)
+{
+    return std::ranges::find(kUnassignedCodes, code) != kUnassignedCodes.end();
+}
+
+// Codes the settings file holds exactly inside a value.
+bool isPrintable(uint code)
+{
+    return code >= 0x20 && code != 0x7F && !isUnassigned(code);
+}
+
+// One Windows-1252 code per character. The five unassigned codes travel as the
+// control characters of the same number, so scrambling twice never loses one.
+QByteArray codesOf(const QString& text)
+{
+    QByteArray codes = cp1252::encode(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isUnassigned(text[i].unicode()))
+            codes[i] = static_cast<char>(text[i].unicode());
+    }
+    return codes;
+}
+
+QString textOf(const QByteArray& codes)
+{
+    QString text = cp1252::decode(codes);
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const auto code = static_cast<uchar>(codes[i]);
+        if (isUnassigned(code))
+            text[i] = QChar(char16_t(code));
+    }
+    return text;
+}
+
+// A scrambled code made storable. A printable character scrambles to a control
+// only from codes 32 to 63, and those controls move up by 32 into codes that
+// themselves come only from controls; the few codes left (127 and the unassigned
+// ones) are written as the character they came from.
+uchar storableCode(uchar scrambled, uchar key)
+{
+    if (isPrintable(scrambled))
+        return scrambled;
+    if (scrambled < 0x20)
+        return scrambled ^ 0x20;
+    return scrambled ^ key;
+}
+
+// The inverse of storableCode; a code it never writes is taken as scrambled, which
+// is how an older version stored every code.
+uchar scrambledCode(uchar stored, uchar key)
+{
+    const uchar plain = stored ^ key;
+    if (isPrintable(plain))
+        return stored;
+    if (plain < 0x20)
+        return stored ^ 0x20;
+    return plain;
+}
+
+template <typename Mapping>
+QString mapEachCode(const QString& text, Mapping mapping)
+{
+    QByteArray codes = codesOf(text);
+    const QByteArray key = codesOf(kPasswordKey);
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        codes[i] = static_cast<char>(
+            mapping(static_cast<uchar>(codes[i]), static_cast<uchar>(key[i % key.size()])));
+    }
+    return textOf(codes);
+}
+
+// The settings file drops blanks at both ends of a value and one pair of quotes
+// around it.
+QString quotedWhereNeeded(const QString& value)
+{
+    const auto isFragile = [](QChar c) { return c == u' ' || c == u'"' || c == u'\''; };
+    if (value.isEmpty() || (!isFragile(value.front()) && !isFragile(value.back())))
+        return value;
+    return u'"' + value + u'"';
+}
+
+QString withoutOuterBlanks(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString ask(QWidget* parent, int prompt)
+{
+    return services::dialogs().inputBox(parent, language::text(prompt),
+                                        language::text(kPasswordTitle));
+}
+
+void sayWrongPassword(QWidget* parent)
+{
+    services::dialogs().messageBox(parent, language::text(kWrongPassword), Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::None, language::text(kProgramTitle));
+}
+
+} // namespace
+
+void Encrypt(QString& text, const QString& key)
+{
+    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("Encrypt"));
+    scope.run([&] {
+        QByteArray codes = codesOf(text);
+        const QByteArray keyCodes = codesOf(key);
+        if (!codes.isEmpty() && keyCodes.isEmpty())
+            throw RunTimeError(kDivisionByZero, QStringLiteral("Division by zero"));
+        for (qsizetype i = 0; i < codes.size(); ++i)
+            codes[i] = static_cast<char>(codes[i] ^ keyCodes[i % keyCodes.size()]);
+        text = textOf(codes);
+    });
+}
+
+QString toStoredForm(const QString& password)
+{
+    QString scrambled = password;
+    Encrypt(scrambled, kPasswordKey);
+    return mapEachCode(scrambled, storableCode);
+}
+
+QString fromStoredForm(const QString& value)
+{
+    QString password = mapEachCode(value, scrambledCode);
+    Encrypt(password, kPasswordKey);
+    return password;
+}
+
+QString readBack(const QString& password)
+{
+    return fromStoredForm(toStoredForm(password.left(kLongestValue)));
+}
+
+QString readStoredPassword()
+{
+    const QString value =
+        settingsfile::GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("passw"), {});
+    return value.isEmpty() ? QString() : fromStoredForm(value);
+}
+
+void storePassword(const QString& password)
+{
+    const QString value =
+        password.isEmpty() ? QString() : quotedWhereNeeded(toStoredForm(password));
+    settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("passw"), value);
+}
+
+void PasswordLock::load()
+{
+    password_ = readStoredPassword();
+}
+
+bool PasswordLock::check(QWidget* parent)
+{
+    bool passed = false;
+    ErrorScope scope(QStringLiteral("frmOptions"), QStringLiteral("EditButt_Click"));
+    scope.run([&] {
+        load();
+        if (password_.isEmpty()) {
+            passed = true;
+            return;
+        }
+        const QString typed = ask(parent, kAskPassword);
+        passed = matches(typed);
+        // An empty entry is taken as a change of mind, not as a wrong password.
+        if (!passed && !typed.isEmpty())
+            sayWrongPassword(parent);
+    });
+    return passed;
+}
+
+void PasswordLock::change(QWidget* parent)
+{
+    ErrorScope scope(QStringLiteral("frmOptions"), QStringLiteral("Password_Click"));
+    scope.run([&] {
+        if (!password_.isEmpty() && !askOldPassword(parent))
+            return;
+        const QString fresh = askNewPassword(parent);
+        // The field mirrors the file, so a check in this same opening of the dialog
+        // compares exactly what a later opening would.
+        password_ = readBack(fresh);
+        storePassword(fresh);
+    });
+}
+
+bool PasswordLock::askOldPassword(QWidget* parent)
+{
+    for (;;) {
+        const QString typed = ask(parent, kAskOldPassword);
+        if (matches(typed))
+            return true;
+        if (typed.isEmpty())
+            return false;
+        sayWrongPassword(parent);
+    }
+}
+
+QString PasswordLock::askNewPassword(QWidget* parent)
+{
+    for (;;) {
+        const QString fresh = ask(parent, kAskNewPassword);
+        const QString repeated = ask(parent, kRepeatNewPassword);
+        if (fresh == repeated)
+            return fresh;
+        sayWrongPassword(parent);
+    }
+}
+
+bool PasswordLock::matches(const QString& typed) const
+{
+    // The typed text goes through the file's limits too: a character outside
+    // Windows-1252 or a password too long for the file must not lock its owner out.
+    return readBack(typed) == withoutOuterBlanks(password_);
+}

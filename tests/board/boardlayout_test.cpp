@@ -1,0 +1,165 @@
+#include "board/board.h"
+#include "board/clickableimage.h"
+#include "board/pictures.h"
+#include "platform/resources.h"
+
+#include "support/gamefixture.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A board of a given inner size, outside any game.
+class BoardLayoutTest : public ::testing::Test
+{
+protected:
+    void layOut(int width, int height, int wordLength = 0, int players = 4)
+    {
+        board.resize(width, height);
+        board.createFields(wordLength);
+        board.positionieren(wordLength, players);
+    }
+
+    TestEnvironment environment;
+    Board board;
+};
+
+} // namespace
+
+TEST_F(BoardLayoutTest, LetterFieldsStandThirtyPixelsApartAcrossTheWholeWidth)
+{
+    layOut(800, 600, 5);
+    const int lefts[] = {305, 335, 365, 395, 425, 455};
+    for (int k = 0; k <= 5; ++k)
+        EXPECT_EQ(board.field(k)->x(), lefts[k]) << "field " << k;
+    // Halfway between the picture's foot and the clothesline.
+    EXPECT_EQ(board.field(3)->y(), (board.clothesline()->y() - board.picture()->y() + 224) / 2);
+}
+
+TEST_F(BoardLayoutTest, TheToolbarRunsDownTheRightEdgeWithTwoEmptySlots)
+{
+    layOut(800, 600);
+    const QLabel* strip = board.toolbarStrip();
+    EXPECT_EQ(strip->geometry(), QRect(800 - 44, 0, 44, 606));
+    const int tops[] = {3, 40, 114, 188, 225};
+    for (int i = 0; i < Board::kToolButtons; ++i) {
+        EXPECT_EQ(board.toolButton(i)->pos(), QPoint(strip->x() + 4, tops[i])) << "button " << i;
+        EXPECT_TRUE(board.toolButton(i)->isVisibleTo(&board));
+    }
+    for (int k = 0; k < Board::kFlags; ++k)
+        EXPECT_EQ(board.flag(k)->pos(), QPoint(strip->x() + 7, 225 + 100 + qRound(1.1 * k * 20)));
+}
+
+TEST_F(BoardLayoutTest, TheAlphabetHangsOnTheClothesline)
+{
+    layOut(800, 600);
+    const QLabel* line = board.clothesline();
+    EXPECT_EQ(line->pos(), QPoint((800 - 600 - 44) / 2, 600 - 144));
+    EXPECT_EQ(board.key(0)->pos(), line->pos() + QPoint(16, 8));
+    EXPECT_EQ(board.key(14)->pos(), line->pos() + QPoint(532, 26));
+    EXPECT_EQ(board.key(15)->pos(), line->pos() + QPoint(39, 60));
+    EXPECT_EQ(board.key(28)->pos(), line->pos() + QPoint(481, 69));
+    EXPECT_EQ(board.usedMark(28)->pos(), board.key(28)->pos() + QPoint(1, 1));
+}
+
+TEST_F(BoardLayoutTest, PictureNamesAndScoreSymbols)
+{
+    layOut(800, 600);
+    EXPECT_EQ(board.picture()->pos(), QPoint(480, 42));
+    EXPECT_EQ(board.playerLabel(0)->pos(), QPoint(30, 42));
+    EXPECT_EQ(board.playerLabel(3)->pos(), QPoint(30, 42 + 108));
+    // (480 - 30 - 127) / 9 = 35.9 rounds to 36.
+    EXPECT_EQ(board.scoreMark(9)->pos(), QPoint(30 + 140 + 36, board.playerLabel(1)->y() - 3));
+
+    layOut(3000, 600);
+    EXPECT_EQ(board.scoreMark(1)->x() - board.scoreMark(0)->x(), 40) << "spacing at most 40";
+}
+
+TEST_F(BoardLayoutTest, TheNextWordButtonStandsBetweenTheFieldsAndTheLine)
+{
+    layOut(800, 600, 3);
+    const QPushButton* next = board.nextWordButton();
+    EXPECT_EQ(next->x(), (800 - next->width()) / 2);
+    const int line = board.clothesline()->y();
+    EXPECT_EQ(next->y(), line - (line - board.field(0)->y() - next->height()) / 2);
+}
+
+TEST_F(BoardLayoutTest, AWordLongerThanItsFieldsIsReported)
+{
+    board.resize(800, 600);
+    board.createFields(2);
+    board.positionieren(5, 4);
+    ASSERT_EQ(environment.reporter.reports.size(), 1);
+    EXPECT_EQ(environment.reporter.reports[0].procedure, "positionieren");
+    EXPECT_EQ(environment.reporter.reports[0].number, 340);
+}
+
+TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
+{
+    board.Motiv_Wahl(3, true, 4);
+    EXPECT_EQ(board.picture()->pixmap().toImage(),
+              QPixmap::fromImage(*resources::bitmap(135)).toImage());
+    board.Motiv_Wahl(4, true, 2);
+    EXPECT_EQ(board.picture()->pixmap().toImage(),
+              QPixmap::fromImage(*resources::bitmap(143)).toImage());
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(board.scoreMark(i)->pixmap().toImage(), pictures::scoreSymbol(4).toImage());
+    EXPECT_EQ(board.scoreMark(0)->size(), QSize(26, 27));
+}
+
+TEST_F(BoardLayoutTest, WithoutABackgroundTheBoardIsDarkBlue)
+{
+    board.resize(800, 600);
+    board.Motiv_Wahl(0, false, 0);
+    EXPECT_EQ(board.grab().toImage().pixelColor(5, 500), QColor(0, 0, 128));
+    board.Motiv_Wahl(0, true, 0);
+    EXPECT_NE(board.grab().toImage().pixelColor(5, 500), QColor(0, 0, 128));
+}
+
+TEST_F(BoardLayoutTest, TheLanguageGivesTheThreeExtraKeys)
+{
+    board.loadAlpha();
+    EXPECT_EQ(board.key(25)->tag(), "Z");
+    board.setLanguageLetters(0);
+    EXPECT_EQ(board.key(26)->tag(), "Ä");
+    board.setLanguageLetters(6000);
+    EXPECT_EQ(board.key(26)->tag(), "Ç");
+    EXPECT_EQ(board.key(26)->pixmap().toImage(), pictures::letterCell(34).toImage());
+    EXPECT_TRUE(board.key(27)->isHidden());
+    EXPECT_TRUE(board.key(28)->isHidden());
+    EXPECT_EQ(board.key(28)->tag(), "Ü") << "a hidden key keeps its letter";
+    board.setLanguageLetters(0);
+    EXPECT_EQ(board.key(26)->tag(), "Ä");
+    EXPECT_EQ(board.key(27)->tag(), "Ö");
+    EXPECT_EQ(board.key(28)->tag(), "Ü");
+    EXPECT_FALSE(board.key(28)->isHidden());
+    board.setLanguageLetters(2000);
+    EXPECT_EQ(board.key(28)->tag(), "Å");
+    board.setLanguageLetters(4000);
+    EXPECT_EQ(board.key(26)->tag() + board.key(27)->tag() + board.key(28)->tag(), "ÃÕÇ");
+    board.setLanguageLetters(9000);
+    EXPECT_EQ(board.key(28)->tag(), "Ç") << "an unknown language changes nothing";
+}
+
+TEST(GameWindowSize, ANormalWindowKeepsItsMinimumAndAMaximisedOneItsSize)
+{
+    GameFixture fixture;
+    GameWindow& window = fixture.window();
+    window.resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600));
+    EXPECT_LT(fixture.board().height(), 600) << "the menu bar takes its share";
+
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_EQ(fixture.board().toolbarStrip()->x() + fixture.board().toolbarStrip()->width(),
+              fixture.board().width())
+        << "laid out again for the new size";
+}

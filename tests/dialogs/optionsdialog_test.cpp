@@ -1,0 +1,313 @@
+#include "dialogs/options/optionsdialog.h"
+
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "board/board.h"
+#include "game/game.h"
+#include "platform/cp1252.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr qint16 kEnglish = 1000;
+
+class OptionsDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        language::extractLanguageTable();
+        savedOffset_ = language::LanguageOffset();
+        language::LanguageOffset() = kEnglish;
+        settings() = Settings{};
+        for (int player = 0; player < 4; ++player)
+            settings().names.at(player) = QStringLiteral("Name %1").arg(player + 1);
+    }
+
+    void TearDown() override
+    {
+        dialog.reset();
+        language::LanguageOffset() = savedOffset_;
+        settings() = Settings{};
+    }
+
+    void addVocabularies(const QStringList& names)
+    {
+        QDir(environment.programDir()).mkpath(QStringLiteral("english"));
+        for (const QString& name : names)
+            writeFile(environment.programDir() + "/english/" + name, "APPLE\r\n");
+    }
+
+    void open()
+    {
+        dialog = std::make_unique<OptionsDialog>(game, board);
+        dialog->show();
+        QCoreApplication::processEvents();
+    }
+
+    QString settingsText() const { return cp1252::decode(readFile(environment.settingsPath())); }
+
+    bool restartRequested() { return game.state().RestartRequested; }
+
+    // The upper arrow makes the number larger, the lower one smaller.
+    static void pressUpper(QScrollBar* arrows)
+    {
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 2));
+    }
+    static void pressLower(QScrollBar* arrows)
+    {
+        QTest::mouseClick(arrows, Qt::LeftButton, {},
+                          QPoint(arrows->width() / 2, arrows->height() - 3));
+    }
+
+    TestEnvironment environment;
+    Board board;
+    QWidget window;
+    Game game{board, window};
+    std::unique_ptr<OptionsDialog> dialog;
+
+private:
+    qint16 savedOffset_ = 0;
+};
+
+} // namespace
+
+TEST_F(OptionsDialogTest, PlayerCountEnablesNameBoxesAndRestarts)
+{
+    settings().Anzahl = 2;
+    open();
+    EXPECT_EQ(dialog->number(0)->text(), "2");
+    EXPECT_TRUE(dialog->nameBox(1)->isEnabled());
+    EXPECT_FALSE(dialog->nameBox(2)->isEnabled());
+    EXPECT_FALSE(dialog->nameBox(3)->isEnabled());
+    EXPECT_FALSE(restartRequested());
+
+    pressUpper(dialog->arrows(0));
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_EQ(dialog->number(0)->text(), "3");
+    EXPECT_TRUE(dialog->nameBox(2)->isEnabled());
+    EXPECT_FALSE(dialog->nameBox(3)->isEnabled());
+    EXPECT_TRUE(restartRequested());
+
+    pressLower(dialog->arrows(0));
+    pressLower(dialog->arrows(0));
+    EXPECT_EQ(settings().Anzahl, 1);
+    EXPECT_FALSE(dialog->nameBox(1)->isEnabled());
+}
+
+TEST_F(OptionsDialogTest, ArrowsStopAtTheEndsOfTheirRange)
+{
+    settings().minLen = 10;
+    settings().Tipps = 0;
+    open();
+    QScrollBar* length = dialog->arrows(2);
+    pressUpper(length);
+    EXPECT_EQ(settings().minLen, 10);
+    for (int press = 0; press < 12; ++press) {
+        pressLower(length);
+        EXPECT_EQ(dialog->number(2)->text(), QString::number(11 - length->value()));
+    }
+    EXPECT_EQ(settings().minLen, 1);
+    EXPECT_EQ(length->value(), 10);
+
+    pressLower(dialog->arrows(1));
+    EXPECT_EQ(settings().Tipps, 0);
+    for (int press = 0; press < 5; ++press)
+        pressUpper(dialog->arrows(1));
+    EXPECT_EQ(settings().Tipps, 3);
+    EXPECT_EQ(dialog->number(1)->text(), "3");
+}
+
+TEST_F(OptionsDialogTest, OnlyChangesThatNeedANewGameRequestOne)
+{
+    addVocabularies({"frostel.dat"});
+    game.state().RestartRequested = true; // loading itself must not leave it set
+    open();
+    EXPECT_FALSE(restartRequested());
+
+    dialog->motifList()->setCurrentRow(3);
+    dialog->backgroundBox()->click();
+    dialog->removeLettersBox()->click();
+    dialog->showSolutionBox()->click();
+    EXPECT_FALSE(restartRequested());
+    EXPECT_EQ(settings().Motiv, 3);
+    EXPECT_EQ(settings().Bild, 0);
+    EXPECT_EQ(settings().Remove, 0);
+    EXPECT_EQ(settings().Anzeige, 0);
+
+    dialog->okButton()->click();
+    EXPECT_FALSE(restartRequested());
+    EXPECT_TRUE(settingsText().contains("Motiv= 3\r\nBild= 0\r\n"));
+
+    open();
+    dialog->repeatButton(0)->click();
+    EXPECT_EQ(settings().Wiederholung, 0);
+    EXPECT_TRUE(restartRequested());
+}
+
+TEST_F(OptionsDialogTest, OkWritesTheSectionInItsOrderWithTheTypedName)
+{
+    addVocabularies({"frostel.dat"});
+    settings().Anzahl = 2;
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* first = dialog->nameBox(0);
+    first->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(first->selectedText(), "Name 1");
+    QTest::keyClicks(first, "Red team");
+    EXPECT_TRUE(restartRequested());
+    EXPECT_EQ(settings().names[0], "Name 1") << "stored only when the box loses the focus";
+    dialog->nameBox(1)->setFocus();
+    EXPECT_EQ(settings().names[0], "Red team");
+    QCoreApplication::processEvents();
+
+    QTest::keyClicks(dialog->nameBox(1), "Blue");
+    QTest::keyClick(dialog->nameBox(1), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settingsText().toStdString(),
+              "[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 1\r\nWiederholung= 1\r\n"
+              "Remove= 1\r\nTipps= 3\r\nminLen= 4\r\nSpieler1=Red team\r\n"
+              "Spieler2=Blue\r\nSpieler3=Name 3\r\nSpieler4=Name 4\r\n"
+              "Datei1000=frostel.dat\r\nMotiv= 1\r\nBild= 1\r\n");
+}
+
+TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)
+{
+    addVocabularies({"gamma.dat", "Beta.dat", "alpha.dat", "notes.txt"});
+    writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=Beta.dat\r\n");
+    settings().Datei = "stale from another language";
+    open();
+    QListWidget* files = dialog->fileList();
+    ASSERT_EQ(files->count(), 3);
+    EXPECT_EQ(files->item(0)->text(), "alpha.dat");
+    EXPECT_EQ(files->currentRow(), 1);
+    EXPECT_EQ(settings().Datei, "Beta.dat");
+    EXPECT_FALSE(restartRequested());
+    dialog.reset();
+
+    writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=beta.dat\r\n");
+    open();
+    EXPECT_EQ(dialog->fileList()->currentRow(), 0) << "letter case counts";
+    dialog->okButton()->click();
+    EXPECT_TRUE(settingsText().contains("Datei1000=alpha.dat\r\n"));
+}
+
+TEST_F(OptionsDialogTest, DoubleClicksActAsOk)
+{
+    addVocabularies({"a.dat", "b.dat"});
+    open();
+    QListWidget* motifs = dialog->motifList();
+    const QRect third = motifs->visualItemRect(motifs->item(2));
+    QTest::mouseClick(motifs->viewport(), Qt::LeftButton, {}, third.center());
+    QTest::mouseDClick(motifs->viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(settingsText().contains("Motiv= 2\r\n"));
+    EXPECT_FALSE(restartRequested());
+
+    open();
+    QListWidget* files = dialog->fileList();
+    const QRect second = files->visualItemRect(files->item(1));
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(settingsText().contains("Datei1000=b.dat\r\n"));
+    EXPECT_TRUE(restartRequested());
+}
+
+TEST_F(OptionsDialogTest, HandEditedValuesAreBroughtIntoRange)
+{
+    Settings& record = settings();
+    record.Anzahl = 9;
+    record.Tipps = -2;
+    record.minLen = 0;
+    record.Motiv = 7;
+    record.Wiederholung = 5;
+    record.Anzeige = 2;
+    record.Remove = -1;
+    record.Bild = -1;
+    open();
+    EXPECT_EQ(record.Anzahl, 4);
+    EXPECT_EQ(record.Tipps, 0);
+    EXPECT_EQ(record.minLen, 1);
+    EXPECT_EQ(record.Motiv, 4);
+    EXPECT_EQ(record.Wiederholung, 1);
+    EXPECT_EQ(record.Anzeige, 1);
+    EXPECT_EQ(record.Bild, 0);
+    EXPECT_EQ(dialog->number(2)->text(), "1");
+    EXPECT_EQ(dialog->motifList()->currentRow(), 4);
+    EXPECT_TRUE(dialog->repeatButton(1)->isChecked());
+    EXPECT_TRUE(dialog->removeLettersBox()->isChecked()) << "-1 is an old ticked box";
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    dialog->okButton()->click();
+    EXPECT_TRUE(settingsText().contains("Remove= 1\r\n"));
+}
+
+TEST_F(OptionsDialogTest, NoVocabularyFileLeavesTheStoredName)
+{
+    writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=kept.dat\r\n");
+    open(); // no language folder at all
+    EXPECT_EQ(dialog->fileList()->count(), 0);
+    dialog.reset();
+
+    addVocabularies({});
+    open();
+    EXPECT_EQ(dialog->fileList()->count(), 0);
+    EXPECT_EQ(settings().Datei, "kept.dat");
+    dialog->okButton()->click();
+    EXPECT_TRUE(settingsText().contains("Datei1000=kept.dat\r\n"));
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+}
+
+TEST_F(OptionsDialogTest, ClosingWithoutOkKeepsChangesUnwritten)
+{
+    open();
+    pressLower(dialog->arrows(0));
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_TRUE(restartRequested());
+    EXPECT_FALSE(QFile::exists(environment.settingsPath()));
+}
+
+TEST_F(OptionsDialogTest, TextsAndAccessKeysComeFromTheCurrentLanguage)
+{
+    open();
+    EXPECT_EQ(dialog->windowTitle(), "Options");
+    EXPECT_EQ(dialog->passwordButton()->text(), "&Change Password");
+    EXPECT_EQ(dialog->motifList()->item(0)->text(), "Apple tree");
+    dialog.reset();
+
+    language::LanguageOffset() = 0;
+    open();
+    EXPECT_EQ(dialog->windowTitle(), "Einstellungen");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(dialog.get(), Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->arrows(0));
+    QTest::keyClick(dialog->arrows(0), Qt::Key_Down);
+    QTest::keyClick(dialog->arrows(0), Qt::Key_Down);
+    EXPECT_EQ(settings().Anzahl, 2);
+    QTest::keyClick(dialog->arrows(0), Qt::Key_Up);
+    EXPECT_EQ(settings().Anzahl, 3) << "the up key raises the number like the upper arrow";
+    QTest::keyClick(dialog.get(), Qt::Key_W, Qt::AltModifier);
+    QTest::qWait(200); // an access key clicks a check box with a short animation
+    EXPECT_EQ(settings().Anzeige, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->removeLettersBox());
+}

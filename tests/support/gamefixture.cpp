@@ -1,0 +1,93 @@
+#include "gamefixture.h"
+
+#include "app/languagetable.h"
+#include "board/board.h"
+#include "game/game.h"
+#include "platform/cp1252.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+GameFixture::GameFixture(const QStringList& vocabulary, const QByteArray& extraSettings)
+{
+    QDir(environment.programDir()).mkdir(QStringLiteral("deutsch"));
+    QByteArray file;
+    for (const QString& entry : vocabulary)
+        file += cp1252::encode(entry) + "\r\n";
+    writeFile(environment.programDir() + QStringLiteral("/deutsch/eisbold.dat"), file);
+    writeFile(environment.settingsPath(),
+              // The first of two equal keys counts, so the test's own settings come first.
+              "[Window]\r\nStatus= 0\r\n[Einstellungen]\r\n" + extraSettings +
+                  "Sound= 0\r\nMusic= 0\r\nAnzahl= 2\r\n[Optionen]\r\nSprache= 0\r\n");
+    language::extractLanguageTable();
+    language::LanguageOffset() = 0;
+    window_ = std::make_unique<GameWindow>();
+    window_->Form_Load();
+    window_->showAsStored();
+    QCoreApplication::processEvents();
+}
+
+GameFixture::~GameFixture()
+{
+    nextPresser_.stop();
+    window_->game().stop();
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
+}
+
+Board& GameFixture::board()
+{
+    return window_->board();
+}
+
+Game& GameFixture::game()
+{
+    return window_->game();
+}
+
+void GameFixture::pressNextWhenShown()
+{
+    nextPresser_.setInterval(0);
+    QObject::connect(&nextPresser_, &QTimer::timeout, window_.get(), [this] {
+        if (board().nextWordButton()->isEnabled())
+            QTest::keyClick(window_.get(), Qt::Key_Return);
+    });
+    nextPresser_.start();
+}
+
+void GameFixture::type(const QString& letters)
+{
+    for (const QChar letter : letters) {
+        const int key = letter.toUpper().unicode(); // Qt's key codes follow Latin-1
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(letter));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(letter));
+        QCoreApplication::sendEvent(window_.get(), &press);
+        QCoreApplication::sendEvent(window_.get(), &release);
+    }
+}
+
+bool GameFixture::fieldShows(int index, const QPixmap& letter)
+{
+    QPixmap expected = board().field(0)->pixmap();
+    QPainter painter(&expected);
+    painter.drawPixmap((expected.width() - letter.width()) / 2,
+                       (expected.height() - letter.height()) / 2, letter);
+    painter.end();
+    return board().field(index)->pixmap().toImage() == expected.toImage();
+}
+
+bool GameFixture::fieldIsEmpty(int index)
+{
+    return board().field(index)->pixmap().toImage() == board().field(0)->pixmap().toImage();
+}
+
+int GameFixture::visibleMarks(int player)
+{
+    int count = 0;
+    for (int j = 0; j < Board::kMarksPerPlayer; ++j)
+        count += board().scoreMark(player * Board::kMarksPerPlayer + j)->isHidden() ? 0 : 1;
+    return count;
+}
