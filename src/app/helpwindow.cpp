@@ -25,6 +25,7 @@ void HelpWindow::showDefaultTopic(const QString& helpFile)
     // The help file names a folder of pages; index.html is its default topic.
     const QString topic = QDir(helpFile).absoluteFilePath(QStringLiteral("index.html"));
     browser_->setSource(QUrl::fromLocalFile(topic));
+    browser_->reload(); // the bundle may have appeared since the window last showed it
     show();
     raise();
     activateWindow();
