@@ -66,6 +66,7 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 GameWindow::~GameWindow()
 {
     qApp->removeEventFilter(this);
+    delete game_; // it holds on to the board, so it goes before the board does
 }
 
 void GameWindow::createMenus()

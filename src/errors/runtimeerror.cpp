@@ -25,6 +25,8 @@ QString RunTimeError::standardDescription(int number)
         return QStringLiteral("Overflow");
     case SubscriptOutOfRange:
         return QStringLiteral("Subscript out of range");
+    case DivisionByZero:
+        return QStringLiteral("Division by zero");
     case BadFileNameOrNumber:
         return QStringLiteral("Bad file name or number");
     case FileNotFound:

@@ -14,6 +14,7 @@ public:
         InvalidProcedureCall = 5,
         Overflow = 6,
         SubscriptOutOfRange = 9,
+        DivisionByZero = 11,
         BadFileNameOrNumber = 52,
         FileNotFound = 53,
         DiskFull = 61,

@@ -34,7 +34,6 @@ constexpr int kNewFileMessage = 179;
 constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
 
-constexpr int kDivisionByZero = 11;
 const QString kFileExtension = QStringLiteral(".dat");
 
 // The accented capitals the board's letter sheet holds.
@@ -188,7 +187,7 @@ bool& EditorDirty()
 int maxEntryLength(int screenWidthPixels, int fieldWidth)
 {
     if (fieldWidth == 0)
-        throw RunTimeError(kDivisionByZero, QStringLiteral("Division by zero"));
+        throw RunTimeError(RunTimeError::DivisionByZero);
     return screenWidthPixels / fieldWidth;
 }
 

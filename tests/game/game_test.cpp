@@ -311,8 +311,9 @@ TEST(Commands, StartWhileNextWordShowsSetsUpOneWord)
         game.PicBut_click(0);
     });
     starter.start(0);
-    // Solve whatever word is in play.
-    for (const QChar c : game.state().CurrentWord)
+    // Solve whatever word is in play; a copy, because solving it draws the next one.
+    const QString word = game.state().CurrentWord;
+    for (const QChar c : word)
         fixture.type(QString(c));
     EXPECT_EQ(game.wordList().size(), before - 1) << "exactly one further word was drawn";
     EXPECT_TRUE(fixture.board().nextWordButton()->isHidden());

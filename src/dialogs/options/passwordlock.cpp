@@ -21,7 +21,6 @@ constexpr int kWrongPassword = 162;
 constexpr int kPasswordTitle = 163;
 
 constexpr int kLongestValue = 254; // GetIniString gives back no more
-constexpr int kDivisionByZero = 11;
 
 constexpr std::array<uint, 5> kUnassignedCodes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
 
@@ -138,7 +137,7 @@ void Encrypt(QString& text, const QString& key)
         QByteArray codes = codesOf(text);
         const QByteArray keyCodes = codesOf(key);
         if (!codes.isEmpty() && keyCodes.isEmpty())
-            throw RunTimeError(kDivisionByZero, QStringLiteral("Division by zero"));
+            throw RunTimeError(RunTimeError::DivisionByZero);
         for (qsizetype i = 0; i < codes.size(); ++i)
             codes[i] = static_cast<char>(codes[i] ^ keyCodes[i % keyCodes.size()]);
         text = textOf(codes);
