@@ -42,7 +42,7 @@ BENCHMARK(SaveIniIntoA4KbFile)->Unit(benchmark::kMicrosecond);
 void LoadGameWindow(benchmark::State& state)
 {
     BenchFolders folders;
-    language::extractLanguageTable();
+    folders.loadGame({QStringLiteral("Banane")}); // the vocabulary, settings and texts in place
     for (auto _ : state) {
         GameWindow window;
         window.Form_Load();

@@ -11,7 +11,7 @@ FROSTEL_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core xdotool x11-apps
 )
 
 install_missing_packages() {

@@ -17,6 +17,7 @@ for folder in "$(dirname "$executable")"/*/; do
 done
 export XDG_RUNTIME_DIR="$work/runtime"
 export LC_ALL=C.UTF-8
+export QT_QPA_PLATFORM=xcb # the real X server, whatever the test run chose
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$work/program/frostel" &
 pid=$!

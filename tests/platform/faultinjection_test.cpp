@@ -1,0 +1,347 @@
+// Real write failures under the settings file and the vocabulary files: a file
+// size limit stops writes for root too, a folder in the way stops the rename.
+
+#include "app/languagetable.h"
+#include "app/settings.h"
+#include "platform/programdir.h"
+#include "support/testsupport.h"
+#include "vocabulary/vocabularyfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint16 kEnglish = 1000; // folder "english"
+
+// Every write past `bytes` into any file fails with EFBIG, as on a full disk; the
+// signal that would end the process is ignored, so the write call sees the error.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit lowered = previous_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+enum class Fault
+{
+    AtTheFirstByte,
+    HalfWay,
+    AtTheRename
+};
+
+const Fault kFaults[] = {Fault::AtTheFirstByte, Fault::HalfWay, Fault::AtTheRename};
+
+const char* nameOf(Fault fault)
+{
+    switch (fault) {
+    case Fault::AtTheFirstByte:
+        return "write fails at its first byte";
+    case Fault::HalfWay:
+        return "write fails half-way";
+    case Fault::AtTheRename:
+        return "rename fails";
+    }
+    return "";
+}
+
+// Arms the fault for a write of `newSize` bytes that replaces `path`; it stays
+// armed while the result lives. For the rename the old file is swapped for a
+// folder with something in it, which no rename can replace.
+struct ArmedFault
+{
+    std::unique_ptr<FileSizeLimit> limit;
+};
+
+ArmedFault arm(Fault fault, const QString& path, qsizetype newSize)
+{
+    switch (fault) {
+    case Fault::AtTheFirstByte:
+        return {std::make_unique<FileSizeLimit>(0)};
+    case Fault::HalfWay:
+        return {std::make_unique<FileSizeLimit>(static_cast<rlim_t>(newSize / 2))};
+    case Fault::AtTheRename:
+        QFile::remove(path);
+        QDir().mkdir(path);
+        writeFile(path + QStringLiteral("/inside"), "kept");
+        return {};
+    }
+    return {};
+}
+
+// What the fault left at `path`: the old bytes, or the folder's one file.
+QByteArray whatStandsAt(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        return "folder:" + readFile(path + QStringLiteral("/inside"));
+    return readFile(path);
+}
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// Sets an environment variable for one scope.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char* name, const QString& value)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~ScopedVariable()
+    {
+        if (wasSet_)
+            qputenv(name_, previous_);
+        else
+            qunsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray previous_;
+};
+
+class FaultInjection : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        language::extractLanguageTable();
+        language::LanguageOffset() = kEnglish;
+        settings().Datei = QStringLiteral("words.dat");
+        QDir(environment.programDir()).mkdir(QStringLiteral("english"));
+    }
+
+    void TearDown() override
+    {
+        language::LanguageOffset() = savedOffset_;
+        settings() = savedSettings_;
+    }
+
+    QString languageFolder() const { return environment.programDir() + QStringLiteral("/english"); }
+    QString vocabularyPath() const { return languageFolder() + QStringLiteral("/words.dat"); }
+
+    TestEnvironment environment;
+
+private:
+    qint16 savedOffset_ = language::LanguageOffset();
+    Settings savedSettings_ = settings();
+};
+
+QStringList manyEntries()
+{
+    QStringList entries;
+    for (int i = 0; i < 400; ++i)
+        entries.append(QStringLiteral("a rather long entry number %1").arg(i));
+    return entries;
+}
+
+qsizetype fileSizeOf(const QStringList& entries)
+{
+    qsizetype size = 0;
+    for (const QString& entry : entries)
+        size += entry.size() + 2;
+    return size;
+}
+
+} // namespace
+
+TEST_F(FaultInjection, ASettingsWriteThatFailsIsLostQuietlyAndLeavesTheOldFile)
+{
+    const QByteArray old = "[Einstellungen]\r\nSpieler1=Old\r\nAnzahl= 2\r\n";
+    const QString longName(20000, u'N');
+    for (const Fault fault : kFaults) {
+        SCOPED_TRACE(nameOf(fault));
+        QDir(environment.settingsPath()).removeRecursively();
+        writeFile(environment.settingsPath(), old);
+        const QByteArray before = [&] {
+            const ArmedFault armed = arm(fault, environment.settingsPath(), old.size() + 20000);
+            const QByteArray standing = whatStandsAt(environment.settingsPath());
+            settingsfile::SaveIni("Einstellungen", "Spieler1", longName);
+            return standing;
+        }();
+        EXPECT_EQ(whatStandsAt(environment.settingsPath()), before);
+        EXPECT_EQ(entriesOf(environment.programDir()), QStringList({"Frostel.ini", "english"}))
+            << "no temporary file is left behind";
+        EXPECT_TRUE(environment.reporter.reports.isEmpty()) << "settings writes fail quietly";
+        EXPECT_EQ(settingsfile::GetIniString("Einstellungen", "Spieler1", "none"),
+                  fault == Fault::AtTheRename ? "none" : "Old");
+    }
+
+    // A write that cannot put down a single byte makes no empty file, and once
+    // the disk has room again the next write goes through.
+    QDir(environment.settingsPath()).removeRecursively();
+    {
+        const FileSizeLimit full(0);
+        settingsfile::SaveIni("Window", "Status", settingsfile::numberText(0));
+    }
+    EXPECT_FALSE(QFileInfo::exists(environment.settingsPath()));
+    settingsfile::SaveIni("Window", "Status", settingsfile::numberText(0));
+    EXPECT_EQ(readFile(environment.settingsPath()), "[Window]\r\nStatus= 0\r\n");
+}
+
+TEST_F(FaultInjection, AVocabularySaveThatFailsIsReportedAndLeavesTheOldFile)
+{
+    const QByteArray old = "PEAR\r\nAPPLE\r\n";
+    const QStringList entries = manyEntries();
+    for (const Fault fault : kFaults) {
+        SCOPED_TRACE(nameOf(fault));
+        environment.reporter.reports.clear();
+        QDir(vocabularyPath()).removeRecursively();
+        writeFile(vocabularyPath(), old);
+        bool written = true;
+        const QByteArray before = [&] {
+            const ArmedFault armed = arm(fault, vocabularyPath(), fileSizeOf(entries));
+            const QByteArray standing = whatStandsAt(vocabularyPath());
+            written = vocabularyfile::write(entries);
+            return standing;
+        }();
+        EXPECT_FALSE(written);
+        EXPECT_EQ(whatStandsAt(vocabularyPath()), before);
+        EXPECT_EQ(entriesOf(languageFolder()), QStringList({"words.dat"}))
+            << "no temporary file is left behind";
+        ASSERT_EQ(environment.reporter.reports.size(), 1);
+        EXPECT_EQ(environment.reporter.reports[0].procedure, "Speichern_Click");
+        EXPECT_EQ(environment.reporter.reports[0].number, 75);
+    }
+}
+
+TEST_F(FaultInjection, AProgramFolderThatTakesNoFiles)
+{
+    const QString plainFile = environment.programDir() + QStringLiteral("/plain");
+    writeFile(plainFile, "not a folder");
+    const QString readOnly = environment.programDir() + QStringLiteral("/readonly");
+    QDir().mkpath(readOnly + QStringLiteral("/english"));
+    writeFile(readOnly + QStringLiteral("/Frostel.ini"), "[Window]\r\nStatus= 1\r\n");
+    writeFile(readOnly + QStringLiteral("/english/words.dat"), "OLD\r\n");
+    const auto readAndExecuteOnly = QFile::ReadOwner | QFile::ExeOwner;
+    QFile::setPermissions(readOnly + QStringLiteral("/english"), readAndExecuteOnly);
+    QFile::setPermissions(readOnly, readAndExecuteOnly);
+    // Folder permissions do not hold for root, but no one can create files in /proc.
+    const bool permissionsHold = ::access(QFile::encodeName(readOnly).constData(), W_OK) != 0;
+
+    struct Case
+    {
+        QString folder;
+        int vocabularyError;
+    };
+    QList<Case> cases = {{plainFile, 76},
+                         {environment.programDir() + QStringLiteral("/vanished"), 76},
+                         {QStringLiteral("/proc/self"), 76}};
+    if (permissionsHold)
+        cases.append({readOnly, 75});
+
+    for (const Case& folder : cases) {
+        SCOPED_TRACE(folder.folder.toStdString());
+        environment.reporter.reports.clear();
+        programdir::setForTesting(folder.folder, QStringLiteral("frostel"));
+        settingsfile::SaveIni("Window", "Status", settingsfile::numberText(0));
+        EXPECT_TRUE(environment.reporter.reports.isEmpty()) << "settings writes fail quietly";
+        EXPECT_NE(settingsfile::GetIniInt("Window", "Status", 2), 0);
+
+        EXPECT_FALSE(vocabularyfile::write({QStringLiteral("NEW")}));
+        QList<int> numbers;
+        for (const auto& report : environment.reporter.reports)
+            numbers.append(report.number);
+        EXPECT_EQ(numbers, QList<int>({folder.vocabularyError}));
+    }
+    EXPECT_EQ(readFile(plainFile), "not a folder");
+    EXPECT_FALSE(QFileInfo::exists(environment.programDir() + QStringLiteral("/vanished")));
+    EXPECT_EQ(readFile(readOnly + QStringLiteral("/Frostel.ini")), "[Window]\r\nStatus= 1\r\n");
+    EXPECT_EQ(readFile(readOnly + QStringLiteral("/english/words.dat")), "OLD\r\n");
+
+    const auto everything = readAndExecuteOnly | QFile::WriteOwner;
+    QFile::setPermissions(readOnly, everything);
+    QFile::setPermissions(readOnly + QStringLiteral("/english"), everything);
+}
+
+TEST_F(FaultInjection, ALanguageFolderThatVanishedOrBecameAFile)
+{
+    writeFile(vocabularyPath(), "PEAR\r\nAPPLE\r\n");
+    QDir(languageFolder()).removeRecursively();
+    EXPECT_FALSE(vocabularyfile::write({QStringLiteral("FIG")}));
+    EXPECT_FALSE(QFileInfo::exists(languageFolder())) << "the folder is not made again";
+
+    writeFile(languageFolder(), "a file in the folder's place");
+    EXPECT_FALSE(vocabularyfile::write({QStringLiteral("FIG")}));
+    EXPECT_EQ(readFile(languageFolder()), "a file in the folder's place");
+    environment.reporter.choices = {ErrorChoice::Ignore};
+    const vocabularyfile::PlayEntries play = vocabularyfile::readForPlay(1);
+    EXPECT_TRUE(play.entries.isEmpty());
+    EXPECT_FALSE(play.cancelled);
+
+    ASSERT_EQ(environment.reporter.reports.size(), 3);
+    EXPECT_EQ(environment.reporter.reports[0].number, 76);
+    EXPECT_EQ(environment.reporter.reports[1].number, 76);
+    EXPECT_EQ(environment.reporter.reports[2].procedure, "List1_Ini");
+
+    // Back in place, the next save works: no failure sticks.
+    QFile::remove(languageFolder());
+    QDir(environment.programDir()).mkdir(QStringLiteral("english"));
+    settings().Datei = QStringLiteral("words.dat"); // the failed read chose the default
+    EXPECT_TRUE(vocabularyfile::write({QStringLiteral("FIG")}));
+    EXPECT_EQ(readFile(vocabularyPath()), "FIG\r\n");
+}
+
+TEST_F(FaultInjection, ATemporaryFolderThatIsALinkIsPassedOver)
+{
+    // The link points at a folder that is private and this user's own, so only
+    // the link itself gives it away.
+    const QString elsewhere = environment.programDir() + QStringLiteral("/elsewhere");
+    const QString link = environment.programDir() + QStringLiteral("/runtime");
+    const QString systemTemp = environment.programDir() + QStringLiteral("/tmp");
+    for (const QString& folder : {elsewhere, systemTemp}) {
+        QDir().mkdir(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ASSERT_TRUE(QFile::link(elsewhere, link));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(link));
+    const ScopedVariable tmpdir("TMPDIR", systemTemp);
+    language::extractLanguageTable();
+
+    EXPECT_TRUE(entriesOf(elsewhere).isEmpty()) << "nothing is written through the link";
+    EXPECT_EQ(language::TempLanguageFile(),
+              systemTemp + QStringLiteral("/frostel-%1/~tmp.lng").arg(::getuid()));
+    EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
+
+    // The fallback folder replaced by a link as well: no safe place is left, and
+    // the texts are empty rather than read from where the link points.
+    QDir(systemTemp + QStringLiteral("/frostel-%1").arg(::getuid())).removeRecursively();
+    ASSERT_TRUE(QFile::link(elsewhere, systemTemp + QStringLiteral("/frostel-%1").arg(::getuid())));
+    language::extractLanguageTable();
+    EXPECT_TRUE(entriesOf(elsewhere).isEmpty());
+    EXPECT_EQ(language::GetLang(1143), QString());
+    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+}
