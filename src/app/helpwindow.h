@@ -17,8 +17,6 @@ public:
     // empty window, as a missing help file would.
     void showDefaultTopic(const QString& helpFile);
 
-    QTextBrowser* browser() const { return browser_; }
-
 private:
     QTextBrowser* browser_ = nullptr;
 };

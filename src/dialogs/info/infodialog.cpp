@@ -76,7 +76,6 @@ void InfoDialog::Form_Load()
         Label0->setText(titleLine(title));
         setWindowTitle(title);
         if (SplashPending) {
-            splash_ = true;
             SplashPending = false;
             setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
             services::clock().singleShot(kSplashMilliseconds, this, [this] { Timer1_Timer(); });

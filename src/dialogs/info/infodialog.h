@@ -22,13 +22,10 @@ public:
     // "Frostel  6.01.0601": the program title, two blanks and the version.
     static QString titleLine(const QString& programTitle);
 
-    bool isSplash() const { return splash_; }
-
 private:
     void Form_Load();
     void Timer1_Timer();
 
     QLabel* Label0 = nullptr;
     QPushButton* cmdOK = nullptr;
-    bool splash_ = false;
 };
