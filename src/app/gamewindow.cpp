@@ -34,7 +34,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmMain");
 const QString kSettingsSection = QStringLiteral("Einstellungen");
 constexpr int kOptionsButton = 3;
 constexpr int kHelpButton = 4;
@@ -43,7 +42,7 @@ constexpr int kHelpButton = 4;
 
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
-    setObjectName(kModule);
+    setObjectName(modules::frmMain);
     board_ = new Board(this);
     setCentralWidget(board_);
     game_ = new Game(*board_, *this);
@@ -99,8 +98,7 @@ void GameWindow::createMenus()
 
 void GameWindow::Form_Load()
 {
-    ErrorScope scope(kModule, QStringLiteral("Form_Load"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Form_Load", [&](ErrorScope& scope) {
         // Music, help and vocabulary files are named relative to the program folder.
         QDir::setCurrent(programdir::path());
         game_->state().LastKeyIndex = 28;
@@ -153,8 +151,7 @@ void GameWindow::createPlayers()
 
 void GameWindow::Sprache()
 {
-    ErrorScope scope(kModule, QStringLiteral("Sprache"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Sprache", [&] {
         setWindowTitle(language::text(100));
         const int tooltips[] = {169, 170, 168, 101, 134};
         for (int i = 0; i < Board::kToolButtons; ++i)
@@ -175,8 +172,7 @@ void GameWindow::Sprache()
 
 void GameWindow::imgLang_Click(int index)
 {
-    ErrorScope scope(kModule, QStringLiteral("imgLang_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "imgLang_Click", [&](ErrorScope& scope) {
         GameState& state = game_->state();
         if (state.GameStarted) {
             const QString question = language::text(172) + QStringLiteral("\r\n\r\n") +
@@ -203,8 +199,7 @@ void GameWindow::imgLang_Click(int index)
 
 void GameWindow::mnuOpt_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("mnuOpt_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "mnuOpt_Click", [&](ErrorScope& scope) {
         GameState& state = game_->state();
         state.RestartRequested = false;
         showOptionsDialog(*game_, *board_, this);
@@ -368,8 +363,7 @@ void GameWindow::closeEvent(QCloseEvent* event)
 void GameWindow::Form_Unload()
 {
     unloaded_ = true;
-    ErrorScope scope(kModule, QStringLiteral("Form_Unload"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Form_Unload", [&] {
         windowplacement::save(currentState(), frameInTwips());
         if (settings().Music != 0)
             stopMusic();

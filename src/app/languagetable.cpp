@@ -53,8 +53,7 @@ QString TrimNull(const QString& text)
 
 int WriteResourceToFile(qint16 id, const QString& type, const QString& path)
 {
-    ErrorScope scope(QStringLiteral("ModResFiles"), QStringLiteral("WriteResourceToFile"));
-    scope.run([&] {
+    ErrorScope::run(modules::ModResFiles, "WriteResourceToFile", [&](ErrorScope& scope) {
         const QByteArray bytes = scope.attempt([&] {
             const auto resource = resources::load(type, id);
             if (!resource)

@@ -38,8 +38,7 @@ QString path()
 qint16 GetIniInt(const QString& section, const QString& key, qint32 fallback)
 {
     qint16 result = 0;
-    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("GetIniInt"));
-    scope.run([&] {
+    ErrorScope::run(modules::Allgemein, "GetIniInt", [&](ErrorScope& scope) {
         const qint64 stored = profile::readInt(path(), section, key, fallback);
         result = scope.attempt([&] { return toInt16(stored); });
     });

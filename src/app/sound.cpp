@@ -35,8 +35,7 @@ QByteArray currentSound;
 
 void PlayWAV(qint32 id)
 {
-    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("PlayWAV"));
-    scope.run([&] {
+    ErrorScope::run(modules::Allgemein, "PlayWAV", [&] {
         const std::optional<QByteArray> sound = resources::load(QStringLiteral("WAV"), id);
         if (!sound)
             return;
@@ -47,8 +46,7 @@ void PlayWAV(qint32 id)
 
 void MakeMusic()
 {
-    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("MakeMusic"));
-    scope.run([&] {
+    ErrorScope::run(modules::Allgemein, "MakeMusic", [&] {
         mci::sendCommand(QStringLiteral("open sequencer!frostel.mid alias midi"));
         mci::sendCommand(QStringLiteral("play midi"));
         QCoreApplication::processEvents();
@@ -62,8 +60,7 @@ void stopMusic()
 
 void Verzoegerung(double seconds)
 {
-    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("Verzoegerung"));
-    scope.run([&] {
+    ErrorScope::run(modules::Allgemein, "Verzoegerung", [&] {
         Clock& clock = services::clock();
         const float start = clock.secondsSinceMidnight();
         for (;;) {
@@ -83,8 +80,7 @@ void Verzoegerung(double seconds)
 
 void toggleMusic(bool checkedNow)
 {
-    ErrorScope scope(QStringLiteral("frmMain"), QStringLiteral("mnuPlayMusic_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "mnuPlayMusic_Click", [&] {
         Settings& record = settings();
         if (record.Music != 0)
             stopMusic();

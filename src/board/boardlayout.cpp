@@ -38,8 +38,7 @@ constexpr int kLongestScoreSpacing = 40;
 
 void Board::positionieren(int wordLength, int players)
 {
-    ErrorScope scope(QStringLiteral("frmMain"), QStringLiteral("positionieren"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "positionieren", [&](ErrorScope& scope) {
         if (window()->isMinimized())
             return;
         const int W = width();

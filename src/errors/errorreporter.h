@@ -26,14 +26,16 @@ public:
 
 namespace errors {
 
+// The installed reporter; while none is installed, failures go to the standard
+// error output and act as Cancel.
 ErrorReporter& reporter();
 void installReporter(ErrorReporter* reporter);
+
+// The exit status of a program ended by the End choice.
+constexpr int kEndExitStatus = 3;
 
 // The End choice: leave at once, without any window's closing code. Open files are
 // closed by the system.
 [[noreturn]] void endProgram();
-
-// Tests replace the ending with one that throws instead of leaving.
-void setEndHandlerForTesting(void (*handler)());
 
 } // namespace errors

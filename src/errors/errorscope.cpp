@@ -1,12 +1,24 @@
 #include "errorscope.h"
 
-ErrorScope::ErrorScope(QString module, QString procedure)
-    : module_(std::move(module)), procedure_(std::move(procedure))
-{}
+RunTimeError ErrorScope::currentFailure()
+{
+    try {
+        throw;
+    } catch (const RunTimeError& error) {
+        return error;
+    } catch (const std::out_of_range&) {
+        return RunTimeError(RunTimeError::SubscriptOutOfRange);
+    } catch (const std::bad_alloc&) {
+        return RunTimeError(RunTimeError::OutOfMemory);
+    } catch (...) {
+        return RunTimeError(RunTimeError::InvalidProcedureCall);
+    }
+}
 
 ErrorChoice ErrorScope::report(const RunTimeError& error)
 {
-    const ErrorChoice choice = errors::reporter().OnError(module_, procedure_, error);
+    const ErrorChoice choice =
+        errors::reporter().OnError(module_, QLatin1String(procedure_), error);
     switch (choice) {
     case ErrorChoice::Retry:
     case ErrorChoice::Ignore:

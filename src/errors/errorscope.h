@@ -1,15 +1,17 @@
 #pragma once
 
 #include "errorreporter.h"
+#include "modules.h"
 
-#include <QString>
+#include <QLatin1String>
 
+#include <new>
+#include <stdexcept>
 #include <type_traits>
 
 // The error handler that every working procedure installs first:
 //
-//     ErrorScope scope("frmMain", "Such_Wort");
-//     scope.run([&] {
+//     ErrorScope::run(modules::frmMain, "Such_Wort", [&](ErrorScope& scope) {
 //         auto entries = scope.attempt([&] { return readEntries(path); });
 //         ...
 //     });
@@ -17,25 +19,37 @@
 // A failing statement inside attempt() is reported, and the user's choice is
 // carried out: Retry runs the statement again, Ignore goes on with the next one
 // (the statement yields its default value), Cancel leaves the procedure, End
-// ends the program. Nothing crosses the procedure's boundary.
+// ends the program. A scope exists only while its body runs, so attempt() can
+// never be used outside it. Nothing crosses the procedure's boundary: every
+// exception stops at its run().
 class ErrorScope
 {
 public:
-    ErrorScope(QString module, QString procedure);
+    ErrorScope(const ErrorScope&) = delete;
+    ErrorScope& operator=(const ErrorScope&) = delete;
 
+    // Runs `body` as procedure `procedure` of window or module `module`. The body
+    // takes the scope (ErrorScope&) when it has statements to attempt.
     template <typename Body>
-    void run(Body&& body)
+    static void run(QLatin1String module, const char* procedure, Body&& body)
     {
+        ErrorScope scope(module, procedure);
         try {
-            body();
-        } catch (const LeaveProcedure&) {
-        } catch (const RunTimeError& error) {
+            if constexpr (std::is_invocable_v<Body, ErrorScope&>)
+                body(scope);
+            else
+                body();
+        } catch (const LeaveProcedure& leave) {
+            if (leave.scope != &scope)
+                throw; // an outer procedure's Cancel, reached through a nested body
+        } catch (...) {
             // A failure outside attempt() has no statement to repeat or skip.
-            if (report(error) == ErrorChoice::End)
+            if (scope.report(currentFailure()) == ErrorChoice::End)
                 errors::endProgram();
         }
     }
 
+    // One statement that is safe to run again.
     template <typename Statement>
     auto attempt(Statement&& statement) -> std::invoke_result_t<Statement>
     {
@@ -43,8 +57,10 @@ public:
         for (;;) {
             try {
                 return statement();
-            } catch (const RunTimeError& error) {
-                switch (report(error)) {
+            } catch (const LeaveProcedure&) {
+                throw; // an inner procedure's own business never reaches here
+            } catch (...) {
+                switch (report(currentFailure())) {
                 case ErrorChoice::Retry:
                     continue;
                 case ErrorChoice::Ignore:
@@ -57,20 +73,29 @@ public:
                 case ErrorChoice::Cancel:
                     break;
                 }
-                throw LeaveProcedure{};
+                throw LeaveProcedure{this};
             }
         }
     }
 
-    // Leaves the procedure from inside run(), as the Cancel choice does.
-    [[noreturn]] static void leave() { throw LeaveProcedure{}; }
+    // Leaves the procedure, as the Cancel choice does.
+    [[noreturn]] void leave() { throw LeaveProcedure{this}; }
 
 private:
     struct LeaveProcedure
-    {};
+    {
+        const ErrorScope* scope;
+    };
+
+    ErrorScope(QLatin1String module, const char* procedure) : module_(module), procedure_(procedure)
+    {}
+
+    // The exception being handled, as the run-time error it stands for: a
+    // subscript out of range, out of memory, or else an invalid procedure call.
+    static RunTimeError currentFailure();
 
     ErrorChoice report(const RunTimeError& error);
 
-    QString module_;
-    QString procedure_;
+    QLatin1String module_;
+    const char* procedure_;
 };

@@ -13,6 +13,7 @@ public:
     {
         InvalidProcedureCall = 5,
         Overflow = 6,
+        OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
         BadFileNameOrNumber = 52,

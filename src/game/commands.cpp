@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmMain");
-
 enum ToolButton
 {
     StartButton = 0,
@@ -32,8 +30,7 @@ Game::Game(Board& board, QWidget& window) : board_(board), window_(window) {}
 
 void Game::PicBut_click(int index)
 {
-    ErrorScope scope(kModule, QStringLiteral("PicBut_click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "PicBut_click", [&] {
         switch (index) {
         case StartButton:
             StartGame();
@@ -79,8 +76,7 @@ void Game::handOver()
 
 void Game::StartGame()
 {
-    ErrorScope scope(kModule, QStringLiteral("StartGame"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "StartGame", [&] {
         if (state_.GameStarted &&
             services::dialogs().messageBox(&window_, language::text(149), Dialogs::Buttons::YesNo,
                                            Dialogs::Icon::Question,
@@ -93,8 +89,7 @@ void Game::StartGame()
 
 void Game::ShowTipp()
 {
-    ErrorScope scope(kModule, QStringLiteral("ShowTipp"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "ShowTipp", [&] {
         ++state_.HintsUsed;
         if (state_.HintsUsed == settings().Tipps) {
             board_.toolButton(HintButton)->hide();

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmMain");
-
 // A vowel key also uncovers its accented forms, each with its own letter cell.
 struct Accent
 {
@@ -100,8 +98,7 @@ bool Game::revealGuess(int index)
 
 void Game::guess(int index)
 {
-    ErrorScope scope(kModule, QStringLiteral("imgAlpha_click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "imgAlpha_click", [&](ErrorScope& scope) {
         ClickableImage* key = board_.key(index);
         if (settings().Remove != 0)
             key->hide();
@@ -212,8 +209,7 @@ bool Game::announceWinner()
 
 void Game::anzeigen()
 {
-    ErrorScope scope(kModule, QStringLiteral("anzeigen"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "anzeigen", [&] {
         for (int a = 0; a <= state_.LastKeyIndex && !stopped_; ++a) {
             ClickableImage* key = board_.key(a);
             for (int i = 1; i <= state_.CurrentWord.size() && !stopped_; ++i) {
@@ -232,8 +228,7 @@ void Game::anzeigen()
 
 void Game::Pause()
 {
-    ErrorScope scope(kModule, QStringLiteral("Pause"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Pause", [&] {
         QPushButton* next = board_.nextWordButton();
         next->show();
         next->setEnabled(true);
@@ -247,8 +242,7 @@ void Game::Pause()
 bool Game::Form_KeyPress(QChar typed)
 {
     bool handled = false;
-    ErrorScope scope(kModule, QStringLiteral("Form_KeyPress"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Form_KeyPress", [&] {
         const QString letter = QString(typed).toUpper();
         for (int i = 0; i <= state_.LastKeyIndex; ++i) {
             ClickableImage* key = board_.key(i);

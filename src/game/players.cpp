@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmMain");
-
 const QColor kWaitingBackground(0, 0, 255);
 const QColor kWaitingText(192, 192, 192);
 const QColor kOnTurnBackground(255, 0, 0);
@@ -32,8 +30,7 @@ void Game::setPlayerColours(int player, bool onTurn)
 
 void Game::aktiv()
 {
-    ErrorScope scope(kModule, QStringLiteral("aktiv"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "aktiv", [&] {
         setPlayerColours(state_.CurrentPlayer, false);
         if (state_.CurrentPlayer != settings().Anzahl - 1)
             state_.CurrentPlayer = toInt16(state_.CurrentPlayer + 1);
@@ -63,8 +60,7 @@ QString Game::fitName(const QString& name, const QFont& font, int width)
 
 void Game::zurueck()
 {
-    ErrorScope scope(kModule, QStringLiteral("zurueck"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "zurueck", [&] {
         for (int p = 0; p < Board::kPlayers; ++p) {
             state_.Scores[p] = 0;
             for (int j = 0; j < Board::kMarksPerPlayer; ++j)

@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmMain");
-
 constexpr int kBuiltInWords = 50;
 constexpr int kHintButton = 2;
 constexpr int kStartButton = 0;
@@ -46,10 +44,9 @@ void Game::showEmptyVocabularyMessage()
 
 void Game::List1_Ini()
 {
-    ErrorScope scope(kModule, QStringLiteral("List1_Ini"));
     List1.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "List1_Ini", [&] {
         const auto read = vocabularyfile::readForPlay(settings().minLen);
         List1 = read.entries;
         if (List1.isEmpty()) {
@@ -64,8 +61,7 @@ void Game::List1_Ini()
 
 void Game::WortList()
 {
-    ErrorScope scope(kModule, QStringLiteral("WortList"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "WortList", [&] {
         for (int i = 0; i < kBuiltInWords; ++i) {
             const QString word = language::text(300 + i);
             if (word.size() >= settings().minLen)
@@ -76,8 +72,7 @@ void Game::WortList()
 
 void Game::ShowLetters()
 {
-    ErrorScope scope(kModule, QStringLiteral("ShowLetters"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "ShowLetters", [&] {
         for (int i = 0; i <= state_.LastKeyIndex; ++i) {
             board_.key(i)->setEnabled(true);
             board_.key(i)->show();
@@ -181,8 +176,7 @@ void Game::layOutFields()
 
 void Game::Such_Wort()
 {
-    ErrorScope scope(kModule, QStringLiteral("Such_Wort"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Such_Wort", [&](ErrorScope& scope) {
         board_.toolButton(kStartButton)->setEnabled(false);
         board_.toolButton(kHintButton)->setEnabled(false);
         if (soundOn())

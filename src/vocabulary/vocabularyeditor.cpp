@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmEditor");
-
 constexpr int kTitleMessage = 151;
 constexpr int kSaveChangesMessage = 152;
 constexpr int kAddMessage = 153;
@@ -139,8 +137,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         bool accepted = true;
-        ErrorScope scope(kModule, QStringLiteral("Text1_KeyPress"));
-        scope.run([&] {
+        ErrorScope::run(modules::frmEditor, "Text1_KeyPress", [&] {
             const QString typed = event->text();
             // Keys such as Delete carry a character that is not typed text.
             accepted = typed.size() != 1 || !typed[0].isPrint() || isEntryCharacter(typed[0]);
@@ -217,7 +214,7 @@ VocabularyEditor::VocabularyEditor(Game& game, int fieldWidth, QWidget* parent)
       // base letters (Swedish, as its readers expect, puts Å, Ä and Ö after Z).
       collator_(std::make_unique<QCollator>(interfaceLocale()))
 {
-    setObjectName(kModule);
+    setObjectName(modules::frmEditor);
     createControls();
     connectControls();
     Form_Load();
@@ -289,8 +286,7 @@ bool VocabularyEditor::eventFilter(QObject* watched, QEvent* event)
 
 void VocabularyEditor::Form_Load()
 {
-    ErrorScope scope(kModule, QStringLiteral("Form_Load"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "Form_Load", [&](ErrorScope& scope) {
         const int screenWidth = screenmetrics::screenSizeInPixels().width();
         const int limit = scope.attempt([&] { return maxEntryLength(screenWidth, fieldWidth_); });
         // A limit of 0 means none, as the entry box has always taken it.
@@ -365,8 +361,7 @@ QStringList VocabularyEditor::entries() const
 
 void VocabularyEditor::Hinzuf_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("Hinzuf_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "Hinzuf_Click", [&] {
         const QString entry = Text1->text();
         if (!entry.isEmpty()) {
             if (List1->count() >= vocabularyfile::kMaxEntries)
@@ -381,8 +376,7 @@ void VocabularyEditor::Hinzuf_Click()
 
 void VocabularyEditor::Loesch_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("Loesch_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "Loesch_Click", [&] {
         removeSelectedEntries();
         Loesch->setEnabled(false);
         EditorDirty() = true;
@@ -392,8 +386,7 @@ void VocabularyEditor::Loesch_Click()
 
 void VocabularyEditor::cmdNeu_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("cmdNeu_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "cmdNeu_Click", [&] {
         Dialogs& dialogs = services::dialogs();
         QString name = dialogs.inputBox(this, text(kNewFileNameMessage), text(kNewFileMessage));
         if (!name.endsWith(kFileExtension))
@@ -417,8 +410,7 @@ void VocabularyEditor::cmdNeu_Click()
 
 void VocabularyEditor::Speichern_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("Speichern_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "Speichern_Click", [&] {
         const QStringList list = entries();
         // A failed write has been reported; the changes are still unsaved.
         if (!vocabularyfile::write(list))
@@ -431,8 +423,7 @@ void VocabularyEditor::Speichern_Click()
 
 void VocabularyEditor::OK_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("OK_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmEditor, "OK_Click", [&] {
         game_.replaceWordList(entries());
         if (EditorDirty()) {
             const Dialogs::Answer answer = services::dialogs().messageBox(

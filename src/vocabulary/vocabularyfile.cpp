@@ -251,8 +251,7 @@ PlayEntries readForPlay(qint16 minLen, Caller caller)
 {
     PlayEntries result;
     bool completed = false;
-    ErrorScope scope(caller.module, caller.procedure);
-    scope.run([&] {
+    ErrorScope::run(caller.module, caller.procedure, [&](ErrorScope& scope) {
         fillForPlay(scope, minLen, result);
         completed = true;
     });
@@ -263,8 +262,7 @@ PlayEntries readForPlay(qint16 minLen, Caller caller)
 QStringList readForEditing(Caller caller)
 {
     QStringList entries;
-    ErrorScope scope(caller.module, caller.procedure);
-    scope.run([&] {
+    ErrorScope::run(caller.module, caller.procedure, [&](ErrorScope& scope) {
         QString& datei = settings().Datei;
         if (!isPlainFileName(datei))
             datei = defaultFileName();
@@ -286,8 +284,7 @@ QStringList readForEditing(Caller caller)
 bool write(const QStringList& entries, Caller caller)
 {
     bool written = false;
-    ErrorScope scope(caller.module, caller.procedure);
-    scope.run([&] {
+    ErrorScope::run(caller.module, caller.procedure, [&](ErrorScope& scope) {
         const QString& datei = settings().Datei;
         // A name that reaches outside the language folder is refused rather than
         // redirected, so saving never overwrites a file the user did not name.

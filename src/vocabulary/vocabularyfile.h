@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors/modules.h"
+
 #include <QLatin1String>
 #include <QString>
 #include <QStringList>
@@ -17,12 +19,12 @@ constexpr qsizetype kMaxEntries = 32767;
 struct Caller
 {
     QLatin1String module;
-    QLatin1String procedure;
+    const char* procedure;
 };
 
-inline constexpr Caller kGameLoad{QLatin1String("frmMain"), QLatin1String("List1_Ini")};
-inline constexpr Caller kEditorLoad{QLatin1String("frmEditor"), QLatin1String("List1_Ini")};
-inline constexpr Caller kEditorSave{QLatin1String("frmEditor"), QLatin1String("Speichern_Click")};
+inline constexpr Caller kGameLoad{modules::frmMain, "List1_Ini"};
+inline constexpr Caller kEditorLoad{modules::frmEditor, "List1_Ini"};
+inline constexpr Caller kEditorSave{modules::frmEditor, "Speichern_Click"};
 
 // Program folder / language folder (message 166) / file name. An empty name, or
 // one that could reach outside the language folder, gives the language's

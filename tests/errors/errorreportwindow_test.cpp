@@ -163,8 +163,7 @@ TEST_F(ErrorReportWindowTest, LogsEveryReportBeforeShowingItEvenWhenRetried)
         continueButton(0)->click();
     });
     pressContinue(0);
-    ErrorScope scope(QStringLiteral("frmMain"), QStringLiteral("Such_Wort"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmMain, "Such_Wort", [&](ErrorScope& scope) {
         scope.attempt([&] {
             if (failuresLeft-- > 0)
                 throw RunTimeError(RunTimeError::Overflow);

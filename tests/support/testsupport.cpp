@@ -84,15 +84,6 @@ ErrorChoice ScriptedReporter::OnError(const QString& module, const QString& proc
     return choice;
 }
 
-namespace {
-
-[[noreturn]] void throwInsteadOfEnding()
-{
-    throw std::runtime_error("program ended");
-}
-
-} // namespace
-
 TestEnvironment::TestEnvironment() : previousRuntimeDir_(qgetenv("XDG_RUNTIME_DIR"))
 {
     QFile::setPermissions(tempDir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -100,12 +91,10 @@ TestEnvironment::TestEnvironment() : previousRuntimeDir_(qgetenv("XDG_RUNTIME_DI
     programdir::setForTesting(programDir_.path(), QStringLiteral("frostel"));
     services::install(&clock, &dialogs, &desktop);
     errors::installReporter(&reporter);
-    errors::setEndHandlerForTesting(&throwInsteadOfEnding);
 }
 
 TestEnvironment::~TestEnvironment()
 {
-    errors::setEndHandlerForTesting(nullptr);
     errors::installReporter(nullptr);
     services::install(nullptr, nullptr, nullptr);
     programdir::setForTesting({}, {});

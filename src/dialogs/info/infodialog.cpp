@@ -32,8 +32,7 @@ InfoDialog::InfoDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    ErrorScope scope(QStringLiteral("frmInfo"), QStringLiteral("Form_Load"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmInfo, "Form_Load", [&](ErrorScope& scope) {
         auto* layout = new QVBoxLayout(this);
         auto* pictures = new QHBoxLayout;
         pictures->addWidget(scope.attempt([&] { return pictureLabel(this, "info1.png"); }));
@@ -70,8 +69,7 @@ QString InfoDialog::titleLine(const QString& programTitle)
 
 void InfoDialog::Form_Load()
 {
-    ErrorScope scope(QStringLiteral("frmInfo"), QStringLiteral("Form_Load"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmInfo, "Form_Load", [&] {
         const QString title = language::text(100);
         Label0->setText(titleLine(title));
         setWindowTitle(title);

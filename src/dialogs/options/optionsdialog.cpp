@@ -26,7 +26,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmOptions");
 const QString kSection = QStringLiteral("Einstellungen");
 
 constexpr int kWidth = 386;
@@ -188,7 +187,7 @@ void showOptionsDialog(Game& game, Board& board, QWidget* parent)
 OptionsDialog::OptionsDialog(Game& game, Board& board, QWidget* parent)
     : QDialog(parent), game_(game), board_(board)
 {
-    setObjectName(kModule);
+    setObjectName(modules::frmOptions);
     setFixedSize(kWidth, kHeight);
     // The places below are measured for captions in an 8 point font.
     QFont designFont = font();
@@ -344,8 +343,7 @@ void OptionsDialog::connectControls()
 
 void OptionsDialog::Form_Load()
 {
-    ErrorScope scope(kModule, QStringLiteral("Form_Load"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "Form_Load", [&] {
         Settings& record = settings();
         bringIntoDialogRange(record);
 
@@ -386,8 +384,7 @@ void OptionsDialog::Form_Load()
 
 void OptionsDialog::Form_Activate()
 {
-    ErrorScope scope(kModule, QStringLiteral("Form_Activate"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "Form_Activate", [&] {
         setWindowTitle(language::text(kTitle));
         Label[0]->setText(language::text(kPlayersLabel));
         Label[1]->setText(language::text(kHintsLabel));
@@ -412,8 +409,7 @@ void OptionsDialog::Form_Activate()
 
 void OptionsDialog::cmdOK_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("cmdOK_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "cmdOK_Click", [&] {
         storeFocusedName();
         const Settings& record = settings();
         const auto save = [](const QString& key, const QString& value) {
@@ -439,8 +435,7 @@ void OptionsDialog::cmdOK_Click()
 
 void OptionsDialog::EditButt_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("EditButt_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "EditButt_Click", [&] {
         if (!lock_.check(this))
             return;
         showVocabularyEditor(game_, board_.field(0)->width(), this);
@@ -452,14 +447,12 @@ void OptionsDialog::EditButt_Click()
 
 void OptionsDialog::Password_Click()
 {
-    ErrorScope scope(kModule, QStringLiteral("Password_Click"));
-    scope.run([&] { lock_.change(this); });
+    ErrorScope::run(modules::frmOptions, "Password_Click", [&] { lock_.change(this); });
 }
 
 void OptionsDialog::vscZahl_Change(int index)
 {
-    ErrorScope scope(kModule, QStringLiteral("vscZahl_Change"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "vscZahl_Change", [&] {
         const qint16 shown = toInt16(kArrowRanges.at(index).top - vsczahl.at(index)->value());
         numberSetting(index) = shown;
         Zahl.at(index)->setText(QString::number(shown));

@@ -132,8 +132,7 @@ void sayWrongPassword(QWidget* parent)
 
 void Encrypt(QString& text, const QString& key)
 {
-    ErrorScope scope(QStringLiteral("Allgemein"), QStringLiteral("Encrypt"));
-    scope.run([&] {
+    ErrorScope::run(modules::Allgemein, "Encrypt", [&] {
         QByteArray codes = codesOf(text);
         const QByteArray keyCodes = codesOf(key);
         if (!codes.isEmpty() && keyCodes.isEmpty())
@@ -185,8 +184,7 @@ void PasswordLock::load()
 bool PasswordLock::check(QWidget* parent)
 {
     bool passed = false;
-    ErrorScope scope(QStringLiteral("frmOptions"), QStringLiteral("EditButt_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "EditButt_Click", [&] {
         load();
         if (password_.isEmpty()) {
             passed = true;
@@ -203,8 +201,7 @@ bool PasswordLock::check(QWidget* parent)
 
 void PasswordLock::change(QWidget* parent)
 {
-    ErrorScope scope(QStringLiteral("frmOptions"), QStringLiteral("Password_Click"));
-    scope.run([&] {
+    ErrorScope::run(modules::frmOptions, "Password_Click", [&] {
         if (!password_.isEmpty() && !askOldPassword(parent))
             return;
         const QString fresh = askNewPassword(parent);
