@@ -15,7 +15,6 @@ void LayoutPassWith40Characters(benchmark::State& state)
     BenchFolders folders;
     const auto window = folders.loadGame({QStringLiteral("Banane")});
     Board& board = window->board();
-    board.createFields(40);
     for (auto _ : state)
         board.positionieren(40, settings().Anzahl);
     state.SetLabel("target: at most 0.5 ms");

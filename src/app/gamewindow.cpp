@@ -51,7 +51,8 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 
     connect(board_, &Board::keyClicked, game_, &Game::imgAlpha_click);
     connect(board_, &Board::toolButtonClicked, game_, &Game::PicBut_click);
-    connect(board_, &Board::flagClicked, this, &GameWindow::imgLang_Click);
+    connect(board_, &Board::flagClicked, game_, &Game::imgLang_Click);
+    connect(game_, &Game::languageChanged, this, &GameWindow::Sprache);
     connect(game_, &Game::closeRequested, this, &GameWindow::close);
     connect(game_, &Game::optionsMenuRequested, this, [this] { popUp(mnuOption, kOptionsButton); });
     connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, kHelpButton); });
@@ -98,16 +99,16 @@ void GameWindow::createMenus()
 
 void GameWindow::Form_Load()
 {
-    ErrorScope::run(modules::frmMain, "Form_Load", [&](ErrorScope& scope) {
+    ErrorScope::run(modules::frmMain, "Form_Load", [&] {
         // Music, help and vocabulary files are named relative to the program folder.
         QDir::setCurrent(programdir::path());
         game_->state().LastKeyIndex = 28;
-        scope.attempt([&] { board_->loadAlpha(); });
+        board_->loadAlpha();
         applyPlacement(windowplacement::read({screenmetrics::screenSizeInTwips(),
                                               screenmetrics::twipsPerPixelX(),
                                               screenmetrics::twipsPerPixelY()}));
         readSettingsRecord();
-        imgLang_Click(language::LanguageOffset() / 1000);
+        game_->imgLang_Click(language::LanguageOffset() / 1000);
         Sprache();
         settings().Sound = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Sound"), -1);
         mnuPlaySounds->setChecked(settings().Sound != 0);
@@ -116,11 +117,8 @@ void GameWindow::Form_Load()
         settings().Anzeige =
             settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Anzeige"), 1);
         settings().Remove = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Remove"), 1);
-        createPlayers();
-        scope.attempt([&] { board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1, 0); });
-        // No word is in play before the first Start, so no key may score yet.
-        for (int i = 0; i < Board::kKeys; ++i)
-            board_->key(i)->setEnabled(false);
+        readPlayerNames();
+        board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1);
         game_->zurueck();
         layOut();
     });
@@ -141,12 +139,10 @@ void GameWindow::readSettingsRecord()
     bringIntoRange(record, language::LanguageOffset());
 }
 
-void GameWindow::createPlayers()
+void GameWindow::readPlayerNames()
 {
-    for (int n = 1; n <= Board::kPlayers; ++n) {
+    for (int n = 1; n <= Board::kPlayers; ++n)
         settings().names[n - 1] = settingsfile::readPlayerName(n);
-        board_->playerLabel(n - 1)->setText(settings().names[n - 1]);
-    }
 }
 
 void GameWindow::Sprache()
@@ -170,48 +166,14 @@ void GameWindow::Sprache()
     });
 }
 
-void GameWindow::imgLang_Click(int index)
-{
-    ErrorScope::run(modules::frmMain, "imgLang_Click", [&](ErrorScope& scope) {
-        GameState& state = game_->state();
-        if (state.GameStarted) {
-            const QString question = language::text(172) + QStringLiteral("\r\n\r\n") +
-                                     language::GetLang(toInt16(index * 1000 + 172));
-            if (services::dialogs().messageBox(this, question, Dialogs::Buttons::OkCancel,
-                                               Dialogs::Icon::Question,
-                                               language::text(100)) != Dialogs::Answer::Ok)
-                return;
-            game_->zurueck();
-        }
-        language::LanguageOffset() = toInt16(index * 1000);
-        Sprache();
-        settingsfile::SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
-                              settingsfile::numberText(language::LanguageOffset()));
-        scope.attempt([&] { board_->setLanguageLetters(language::LanguageOffset()); });
-        if (isVisible())
-            game_->List1_Ini();
-        if (state.GameStarted) {
-            state.GameStarted = false;
-            game_->StartGame();
-        }
-    });
-}
-
 void GameWindow::mnuOpt_Click()
 {
-    ErrorScope::run(modules::frmMain, "mnuOpt_Click", [&](ErrorScope& scope) {
-        GameState& state = game_->state();
-        state.RestartRequested = false;
+    ErrorScope::run(modules::frmMain, "mnuOpt_Click", [&] {
+        game_->state().RestartRequested = false;
         showOptionsDialog(*game_, *board_, this);
-        scope.attempt([&] {
-            board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1, state.WrongGuesses);
-        });
+        board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1);
         layOut();
-        if (state.RestartRequested) {
-            game_->zurueck();
-            game_->handOver();
-            state.GameStarted = true;
-        }
+        game_->restartIfRequested();
     });
 }
 
@@ -237,6 +199,7 @@ void GameWindow::mnuUeber_Click()
 void GameWindow::layOut()
 {
     board_->positionieren(static_cast<int>(game_->state().CurrentWord.size()), settings().Anzahl);
+    game_->present();
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
@@ -363,11 +326,11 @@ void GameWindow::closeEvent(QCloseEvent* event)
 void GameWindow::Form_Unload()
 {
     unloaded_ = true;
+    game_->stop(); // nothing suspended in a wait goes on once the window closes
     ErrorScope::run(modules::frmMain, "Form_Unload", [&] {
         windowplacement::save(currentState(), frameInTwips());
         if (settings().Music != 0)
             stopMusic();
     });
-    game_->stop();
     Shutdown(this);
 }

@@ -33,8 +33,6 @@ public:
 
     // Puts the texts of the current language on the menus and the toolbar.
     void Sprache();
-    // The language switch: a click on flag `index`.
-    void imgLang_Click(int index);
     // The options command: the dialog, then the picture set and a restart if needed.
     void mnuOpt_Click();
 
@@ -55,7 +53,7 @@ private:
     void Form_Unload();
     void applyPlacement(const windowplacement::Placement& placement);
     void readSettingsRecord();
-    void createPlayers();
+    void readPlayerNames();
     void popUp(QMenu* menu, int button);
     void mnuHilfe_Click();
     void mnuUeber_Click();

@@ -2,7 +2,6 @@
 
 #include "app/settings.h"
 #include "errors/errorscope.h"
-#include "platform/clock.h"
 #include "platform/mcisequencer.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -11,12 +10,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include <algorithm>
-
 namespace {
-
-constexpr float kSecondsPerDay = 86400.0f;
-constexpr double kShortestWait = 0.001; // the clocks count in milliseconds
 
 WavePlayer& player()
 {
@@ -56,26 +50,6 @@ void MakeMusic()
 void stopMusic()
 {
     mci::sendCommand(QStringLiteral("close midi"));
-}
-
-void Verzoegerung(double seconds)
-{
-    ErrorScope::run(modules::Allgemein, "Verzoegerung", [&] {
-        Clock& clock = services::clock();
-        const float start = clock.secondsSinceMidnight();
-        for (;;) {
-            const float t1 = clock.secondsSinceMidnight();
-            const float t2 = clock.secondsSinceMidnight();
-            const float elapsed = t1 - start;
-            // The second test ends the pause once the clock has passed midnight.
-            if (!(elapsed < seconds && t2 >= start))
-                return;
-            // Sleep until the pause is over, but wake at midnight to notice it.
-            const double untilMidnight = kSecondsPerDay - t1;
-            clock.handleEventsFor(
-                std::max(std::min(seconds - elapsed, untilMidnight), kShortestWait));
-        }
-    });
 }
 
 void toggleMusic(bool checkedNow)

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-// Sound effects, music and the game's pauses.
+// Sound effects and music.
 
 // Starts sound resource "WAV"/id and returns at once; the sound playing is cut
 // off. A missing or unplayable sound is skipped without a word. Callers check the
@@ -12,10 +12,6 @@ void PlayWAV(qint32 id);
 // Opens "frostel.mid" in the current folder as "midi" and plays it once through.
 void MakeMusic();
 void stopMusic();
-
-// Waits `seconds` while window events are handled. A pause running over midnight
-// ends at midnight.
-void Verzoegerung(double seconds);
 
 // The music and sound entries of the options menu, called with the entry's check
 // mark as it is after the click. Each stores its setting at once.

@@ -3,10 +3,10 @@
 #include "app/gamewindow.h"
 #include "app/languagetable.h"
 #include "app/settings.h"
+#include "app/wait.h"
 #include "dialogs/info/infodialog.h"
 #include "errors/errorreportwindow.h"
 #include "game/game.h"
-#include "platform/clock.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/systeminfo.h"
@@ -44,8 +44,7 @@ int runFrostel(QApplication& application)
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &window, &GameWindow::close);
     window.Form_Load();
-    while (!InfoDialog::SplashDone && !window.game().stopped())
-        services::clock().handleEventsFor(-1);
+    waitUntil([] { return InfoDialog::SplashDone; }, window.game().closingTicket());
     delete splash;
     if (window.game().stopped())
         return 0; // closed (by a log-out, say) before it was shown

@@ -1,9 +1,11 @@
 #include "board.h"
 
 #include "board/clickableimage.h"
+#include "board/layoutmath.h"
 #include "board/pictures.h"
-#include "errors/runtimeerror.h"
+#include "errors/errorscope.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -18,9 +20,16 @@ constexpr QSize kPictureSize(160, 160);
 constexpr QSize kNameAnchorSize(25, 17);
 constexpr QSize kPlayerLabelSize(127, 24);
 constexpr int kToolbarDesignWidth = 33;
+constexpr int kStartButton = 0;
+constexpr int kHintButton = 2;
 
 const char* const kToolIcons[] = {"tool_start.png", "tool_end.png", "tool_hint.png",
                                   "tool_options.png", "tool_help.png"};
+
+const QColor kWaitingBackground(0, 0, 255);
+const QColor kWaitingText(192, 192, 192);
+const QColor kOnTurnBackground(255, 0, 0);
+const QColor kOnTurnText(255, 255, 255);
 
 QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
 {
@@ -37,7 +46,7 @@ Board::Board(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("board"));
     setFocusPolicy(Qt::StrongFocus);
 
-    imgLeine = pictureLabel(this, pictures::named(QStringLiteral("clothesline.png")));
+    imgLeine = new QLabel(this);
     imgLeine->setObjectName(QStringLiteral("imgLeine"));
 
     B_Folge = new QLabel(this);
@@ -46,14 +55,43 @@ Board::Board(QWidget* parent) : QWidget(parent)
     B_Folge->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     B_Folge->hide();
 
-    auto* templateField = pictureLabel(this, pictures::named(QStringLiteral("field.png")));
+    auto* templateField = new QLabel(this);
     templateField->setObjectName(QStringLiteral("Feld0"));
     templateField->hide();
     Feld.append(templateField);
+    fieldLooks_.append(BoardView::kEmpty);
 
     createToolbar();
     createPlayers();
     createAlphabet();
+
+    // The design's pictures; one that is missing leaves its element empty.
+    ErrorScope::run(modules::frmMain, "Form_Load", [&](ErrorScope& scope) {
+        scope.attempt([&] {
+            imgLeine->setPixmap(pictures::named(QStringLiteral("clothesline.png")));
+            imgLeine->resize(imgLeine->pixmap().size());
+        });
+        scope.attempt([&] {
+            templateField->setPixmap(pictures::named(QStringLiteral("field.png")));
+            templateField->resize(templateField->pixmap().size());
+        });
+        for (int i = 0; i < kToolButtons; ++i) {
+            scope.attempt([&] {
+                PicBut[i]->setIcon(QIcon(pictures::named(QString::fromLatin1(kToolIcons[i]))));
+            });
+        }
+        for (int k = 0; k < kFlags; ++k) {
+            scope.attempt([&] {
+                imgLang[k]->setPicture(pictures::named(QStringLiteral("flag%1.png").arg(k)));
+            });
+        }
+        const QPixmap used =
+            scope.attempt([] { return pictures::named(QStringLiteral("used.png")); });
+        for (QLabel* mark : imgDisabled) {
+            mark->setPixmap(used);
+            mark->resize(used.size());
+        }
+    });
 }
 
 void Board::createToolbar()
@@ -69,7 +107,6 @@ void Board::createToolbar()
     for (int i = 0; i < kToolButtons; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("PicBut%1").arg(i));
-        button->setIcon(QIcon(pictures::named(QString::fromLatin1(kToolIcons[i]))));
         button->setIconSize(QSize(32, 32));
         button->setAutoRaise(true);
         button->resize(kToolButtonSize);
@@ -88,7 +125,6 @@ void Board::createToolbar()
     for (int k = 0; k < kFlags; ++k) {
         auto* flag = new ClickableImage(this);
         flag->setObjectName(QStringLiteral("imgLang%1").arg(k));
-        flag->setPicture(pictures::named(QStringLiteral("flag%1.png").arg(k)));
         connect(flag, &ClickableImage::clicked, this, [this, k] { emit flagClicked(k); });
         imgLang[k] = flag;
     }
@@ -112,6 +148,7 @@ void Board::createPlayers()
         label->setIndent(4);
         label->hide();
         Spieler[p] = label;
+        setPlayerColours(p, false);
     }
     for (int i = 0; i < kPlayers * kMarksPerPlayer; ++i) {
         auto* mark = new QLabel(this);
@@ -123,16 +160,16 @@ void Board::createPlayers()
 
 void Board::createAlphabet()
 {
-    const QPixmap used = pictures::named(QStringLiteral("used.png"));
     for (int i = 0; i < kKeys; ++i) {
         auto* key = new ClickableImage(this);
         key->setObjectName(QStringLiteral("imgAlpha%1").arg(i));
         key->resize(25, 30);
         key->hide();
+        key->setEnabled(false);
         connect(key, &ClickableImage::clicked, this, [this, i] { emit keyClicked(i); });
         imgAlpha[i] = key;
 
-        auto* mark = pictureLabel(this, used);
+        auto* mark = new QLabel(this);
         mark->setObjectName(QStringLiteral("imgDisabled%1").arg(i));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
         mark->hide();
@@ -142,95 +179,179 @@ void Board::createAlphabet()
 
 void Board::loadAlpha()
 {
-    // The letters hang in front of the line, the used marks in front of the letters.
-    imgLeine->lower();
-    for (int i = 0; i < kKeys; ++i)
-        imgDisabled[i]->raise();
-    for (int i = 0; i <= 25; ++i) {
-        imgAlpha[i]->setPicture(pictures::letterCell(i));
-        imgAlpha[i]->setTag(QString(QChar(u'A' + i)));
-        imgAlpha[i]->show();
-    }
+    ErrorScope::run(modules::frmMain, "loadAlpha", [&] {
+        // The letters hang in front of the line, the used marks in front of the letters.
+        imgLeine->lower();
+        for (int i = 0; i < kKeys; ++i)
+            imgDisabled[i]->raise();
+        posAlpha();
+    });
 }
 
-void Board::setLanguageLetters(int languageOffset)
+void Board::Motiv_Wahl(int motif, bool backgroundShown)
 {
-    struct Letter
-    {
-        int cell; // -1: the key is hidden
-        char16_t tag;
-    };
-    static const std::array<std::array<Letter, 3>, 7> letters = {{
-        {{{26, u'Ä'}, {27, u'Ö'}, {28, u'Ü'}}},
-        {{{-1, 0}, {-1, 0}, {-1, 0}}},
-        {{{26, u'Ä'}, {27, u'Ö'}, {30, u'Å'}}},
-        {{{-1, 0}, {-1, 0}, {-1, 0}}},
-        {{{31, u'Ã'}, {32, u'Õ'}, {34, u'Ç'}}},
-        {{{33, u'Ñ'}, {-1, 0}, {-1, 0}}},
-        {{{34, u'Ç'}, {-1, 0}, {-1, 0}}},
-    }};
-    if (languageOffset < 0 || languageOffset > 6000 || languageOffset % 1000 != 0)
-        return;
-    const auto& row = letters[languageOffset / 1000];
-    for (int j = 0; j < 3; ++j) {
-        ClickableImage* key = imgAlpha[26 + j];
-        if (row[j].cell < 0) {
-            key->hide(); // a hidden key keeps its picture and tag
-            continue;
+    ErrorScope::run(modules::frmMain, "Motiv_Wahl", [&](ErrorScope& scope) {
+        if (backgroundShown) {
+            background_ = scope.attempt([&] { return pictures::background(motif); });
+        } else {
+            background_ = QPixmap();
+            backgroundColour_ = QColor(0, 0, 128);
         }
-        key->setPicture(pictures::letterCell(row[j].cell));
-        key->setTag(QString(QChar(row[j].tag)));
-        key->show();
+        update();
+        const QPixmap symbol = scope.attempt([&] { return pictures::scoreSymbol(motif); });
+        for (QLabel* mark : Punkt) {
+            mark->setPixmap(symbol);
+            mark->resize(symbol.size());
+        }
+    });
+}
+
+void Board::show(const BoardView& view)
+{
+    if (shownOnce_ && view == shown_)
+        return;
+    showKeys(view);
+    showFields(view);
+    showPicture(view);
+    showToolbar(view);
+    showPlayers(view);
+    shown_ = view;
+    shownOnce_ = true;
+}
+
+void Board::showKeys(const BoardView& view)
+{
+    for (int i = 0; i < kKeys; ++i) {
+        const BoardView::Key& wanted = view.keys[i];
+        const BoardView::Key& now = shown_.keys[i];
+        ClickableImage* key = imgAlpha[i];
+        if (!shownOnce_ || wanted.cell != now.cell)
+            key->setPicture(wanted.cell < 0 ? QPixmap() : pictures::letterCell(wanted.cell));
+        key->setTag(wanted.letter);
+        key->setEnabled(wanted.enabled);
+        key->setVisible(wanted.visible);
+        imgDisabled[i]->setVisible(wanted.marked);
     }
 }
 
-void Board::Motiv_Wahl(int motif, bool backgroundShown, int step)
+void Board::growFieldPool(int length)
 {
-    if (backgroundShown) {
-        background_ = pictures::background(motif);
-    } else {
-        background_ = QPixmap();
-        backgroundColour_ = QColor(0, 0, 128);
-    }
-    update();
-    B_Folge->setPixmap(pictures::sequencePicture(motif, step));
-    const QPixmap symbol = pictures::scoreSymbol(motif);
-    for (QLabel* mark : Punkt) {
-        mark->setPixmap(symbol);
-        mark->resize(symbol.size());
-    }
-}
-
-QLabel* Board::field(int index) const
-{
-    return Feld.value(index, nullptr);
-}
-
-void Board::createFields(int count)
-{
-    while (Feld.size() > 1)
-        delete Feld.takeLast();
-    const QLabel* model = Feld.first();
-    for (int i = 1; i <= count; ++i) {
+    while (Feld.size() <= length) {
+        const QLabel* model = Feld.first();
         auto* copy = pictureLabel(this, model->pixmap());
-        copy->setObjectName(QStringLiteral("Feld%1").arg(i));
+        copy->setObjectName(QStringLiteral("Feld%1").arg(Feld.size()));
         copy->move(model->pos());
         copy->hide();
         Feld.append(copy);
+        fieldLooks_.append(BoardView::kEmpty);
     }
 }
 
-void Board::setFieldLetter(int index, const QPixmap& letter)
+QPixmap Board::fieldPicture(int look) const
 {
-    QLabel* target = field(index);
-    if (!target || index == 0)
-        throw RunTimeError(RunTimeError::ControlArrayElementMissing);
     QPixmap composed = Feld.first()->pixmap();
+    if (look < 0)
+        return composed;
+    const QPixmap letter = pictures::letterCell(look);
     QPainter painter(&composed);
     painter.drawPixmap((composed.width() - letter.width()) / 2,
                        (composed.height() - letter.height()) / 2, letter);
-    painter.end();
-    target->setPixmap(composed);
+    return composed;
+}
+
+void Board::showFields(const BoardView& view)
+{
+    const int length = static_cast<int>(view.fields.size());
+    growFieldPool(length);
+    for (int i = 1; i < Feld.size(); ++i) {
+        QLabel* field = Feld[i];
+        const int look = i <= length ? view.fields[i - 1] : BoardView::kGap;
+        if (look != BoardView::kGap && look != fieldLooks_[i]) {
+            field->setPixmap(fieldPicture(look));
+            fieldLooks_[i] = look;
+        }
+        field->setVisible(i <= view.fieldsDealt && look != BoardView::kGap);
+    }
+}
+
+void Board::showPicture(const BoardView& view)
+{
+    if (!shownOnce_ || view.motif != shown_.motif || view.pictureStep != shown_.pictureStep)
+        B_Folge->setPixmap(pictures::sequencePicture(view.motif, view.pictureStep));
+    const int fullHeight =
+        B_Folge->pixmap().isNull() ? kPictureSize.height() : B_Folge->pixmap().height();
+    B_Folge->resize(B_Folge->width(), view.pictureHeight < 0 ? fullHeight : view.pictureHeight);
+    B_Folge->setVisible(view.pictureShown);
+}
+
+void Board::showToolbar(const BoardView& view)
+{
+    PicBut[kStartButton]->setEnabled(view.startEnabled);
+    PicBut[kHintButton]->setEnabled(view.hintEnabled);
+    PicBut[kHintButton]->setVisible(view.hintShown);
+    const bool nextWasShown = nextWord_->isEnabled();
+    nextWord_->setEnabled(view.nextWordShown);
+    nextWord_->setVisible(view.nextWordShown);
+    if (view.nextWordShown && !nextWasShown)
+        nextWord_->setFocus(); // a minimised window cannot take it; that is fine
+}
+
+void Board::showPlayers(const BoardView& view)
+{
+    for (int p = 0; p < kPlayers; ++p) {
+        QLabel* label = Spieler[p];
+        if (!shownOnce_ || view.names[p] != shown_.names[p])
+            label->setText(fitName(view.names[p], label->font(), label->width()));
+        setPlayerColours(p, p == view.onTurn);
+        label->setVisible(p < view.players);
+        for (int j = 0; j < kMarksPerPlayer; ++j)
+            Punkt[p * kMarksPerPlayer + j]->setVisible(j < view.scores[p]);
+    }
+}
+
+void Board::setPlayerColours(int player, bool onTurn)
+{
+    QLabel* label = Spieler[player];
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, onTurn ? kOnTurnBackground : kWaitingBackground);
+    palette.setColor(QPalette::WindowText, onTurn ? kOnTurnText : kWaitingText);
+    label->setPalette(palette);
+}
+
+QString Board::fitName(const QString& name, const QFont& font, int width)
+{
+    QFont measuring = font;
+    measuring.setPointSize(12);
+    const QFontMetrics metrics(measuring);
+    QString caption = name;
+    if (metrics.horizontalAdvance(caption) <= width)
+        return caption;
+    // Each pass drops one more character and keeps a single full stop; names
+    // shorter than ten characters stay whole however wide they are.
+    for (qsizetype counter = caption.size(); counter >= 10; --counter) {
+        if (metrics.horizontalAdvance(caption) > width)
+            caption = caption.left(caption.size() - 2) + u'.';
+    }
+    return caption;
+}
+
+QString Board::shownName(int player) const
+{
+    return Spieler.at(player)->text();
+}
+
+int Board::fieldPitch() const
+{
+    return layoutmath::R(Feld.first()->width() * 1.1);
+}
+
+void Board::dealFields(int length)
+{
+    growFieldPool(length);
+    const int pitch = fieldPitch();
+    const int left = layoutmath::half(layoutmath::R(availableWidth() - length * pitch));
+    for (int i = 1; i <= length; ++i)
+        Feld[i]->move(left + (i - 1) * pitch, Feld.first()->y());
 }
 
 int Board::availableWidth() const

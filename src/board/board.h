@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/boardview.h"
+
 #include <QColor>
 #include <QList>
 #include <QPixmap>
@@ -13,43 +15,51 @@ class QPushButton;
 class QToolButton;
 
 // The game board: every element of the game window's inner area, placed by the
-// layout pass from the window's size. The game decides what the elements show.
+// layout pass from the window's size. What the elements show comes from the
+// game as a BoardView; the board reports clicks as signals.
 class Board : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int kKeys = 29; // alphabet keys 0 to 28
+    static constexpr int kKeys = BoardView::kKeys; // alphabet keys 0 to 28
     static constexpr int kToolButtons = 5;
     static constexpr int kNextWordButton = 9;
     static constexpr int kFlags = 7;
-    static constexpr int kPlayers = 4;
+    static constexpr int kPlayers = BoardView::kPlayers;
     static constexpr int kMarksPerPlayer = 8;
 
     explicit Board(QWidget* parent = nullptr);
 
-    // The alphabet: keys 0 to 25 carry A to Z; 26 to 28 get the language's letters.
+    // The alphabet's drawing order and the letters' places on the line.
     void loadAlpha();
 
-    // Keys 26 to 28 for the interface language: pictures, tags and visibility.
-    void setLanguageLetters(int languageOffset);
-
-    // Applies the picture set and background of `motif`, showing step `step`.
-    void Motiv_Wahl(int motif, bool backgroundShown, int step);
+    // Applies the background and the score symbols of `motif`.
+    void Motiv_Wahl(int motif, bool backgroundShown);
 
     // The layout pass; `wordLength` is the length of the word in play.
     void positionieren(int wordLength, int players);
 
-    // Shows a letter cell in letter field `index`, on the field's own ground.
-    void setFieldLetter(int index, const QPixmap& letter);
+    // Shows the game as `view` describes it.
+    void show(const BoardView& view);
 
-    // Letter fields 1 to count for a new word, removing the previous ones.
-    void createFields(int count);
-    int fieldCount() const { return static_cast<int>(Feld.size()) - 1; }
+    // Places the fields of a newly dealt word side by side, `fieldPitch()` apart
+    // and centred left of the toolbar; the next layout pass places them anew.
+    void dealFields(int length);
+    int fieldPitch() const;
+
+    // Width left for the letter fields: the inner width without the toolbar strip.
+    int availableWidth() const;
+
+    // A name as the player's label shows it: cut to the label's width in the
+    // 12 point font, names shorter than ten characters never.
+    QString shownName(int player) const;
+    static QString fitName(const QString& name, const QFont& font, int width);
 
     ClickableImage* key(int index) const { return imgAlpha.at(index); }
     QLabel* usedMark(int index) const { return imgDisabled.at(index); }
-    QLabel* field(int index) const;
+    QLabel* field(int index) const { return Feld.value(index, nullptr); }
+    int fieldCount() const { return static_cast<int>(shown_.fields.size()); }
     QLabel* picture() const { return B_Folge; }
     QLabel* playerLabel(int player) const { return Spieler.at(player); }
     QLabel* scoreMark(int index) const { return Punkt.at(index); }
@@ -58,9 +68,6 @@ public:
     ClickableImage* flag(int index) const { return imgLang.at(index); }
     QLabel* clothesline() const { return imgLeine; }
     QLabel* toolbarStrip() const { return lblToolbar; }
-
-    // Width left for the letter fields: the inner width without the toolbar strip.
-    int availableWidth() const;
 
 signals:
     void keyClicked(int index);
@@ -74,11 +81,21 @@ private:
     void createToolbar();
     void createPlayers();
     void createAlphabet();
+    void posAlpha();
     void placeToolbar(int width, int height);
     void placePlayers(int players);
     void placeClothesline(int width, int height);
     void placeFields(int width, int wordLength);
     void placeScoreMarks();
+
+    void showKeys(const BoardView& view);
+    void showFields(const BoardView& view);
+    void showPicture(const BoardView& view);
+    void showToolbar(const BoardView& view);
+    void showPlayers(const BoardView& view);
+    void growFieldPool(int length);
+    QPixmap fieldPicture(int look) const;
+    void setPlayerColours(int player, bool onTurn);
 
     QLabel* lblToolbar = nullptr;
     std::array<QToolButton*, kToolButtons> PicBut{};
@@ -91,8 +108,16 @@ private:
     QLabel* imgLeine = nullptr;
     std::array<ClickableImage*, kKeys> imgAlpha{};
     std::array<QLabel*, kKeys> imgDisabled{};
-    QList<QLabel*> Feld; // Feld 0 is the hidden template
+    // Feld 0 is the hidden template. The pool only grows: a field is never
+    // deleted, so no code suspended in a wait can be left holding a dead one.
+    QList<QLabel*> Feld;
 
+    std::array<int, kKeys> AlphaOffsetX{};
+    std::array<int, kKeys> AlphaOffsetY{};
+
+    BoardView shown_; // what the board shows now
+    bool shownOnce_ = false;
+    QList<int> fieldLooks_; // what each field of the pool shows
     QPixmap background_;
     QColor backgroundColour_ = QColor(0, 0, 128);
 };

@@ -20,21 +20,31 @@ namespace {
 
 // Where each letter hangs on the clothesline, from the line's top-left corner:
 // letters 0 to 14 on the upper line, 15 to 28 on the lower one.
-constexpr std::array<int, Board::kKeys> AlphaOffsetX = {
-    16, 44, 73, 101, 131, 170, 201, 234, 274, 317, 385, 418, 456, 492, 532,
-    39, 67, 95, 125, 157, 188, 216, 262, 299, 333, 368, 405, 440, 481};
-constexpr std::array<int, Board::kKeys> AlphaOffsetY = {8,  13, 15, 17, 13, 12, 16, 18, 20, 13,
-                                                        17, 23, 26, 29, 26, 60, 66, 73, 76, 79,
-                                                        72, 68, 67, 72, 75, 79, 76, 74, 69};
+constexpr std::array<int, Board::kKeys> kPegX = {16,  44,  73,  101, 131, 170, 201, 234, 274, 317,
+                                                 385, 418, 456, 492, 532, 39,  67,  95,  125, 157,
+                                                 188, 216, 262, 299, 333, 368, 405, 440, 481};
+constexpr std::array<int, Board::kKeys> kPegY = {8,  13, 15, 17, 13, 12, 16, 18, 20, 13,
+                                                 17, 23, 26, 29, 26, 60, 66, 73, 76, 79,
+                                                 72, 68, 67, 72, 75, 79, 76, 74, 69};
 
 // The toolbar buttons stand on a grid of button heights with an empty slot
 // after the second and after the third button.
 constexpr std::array<int, Board::kToolButtons> kButtonSlots = {0, 1, 3, 5, 6};
 
 constexpr int kFieldPitch = 30;
+constexpr int kPictureHeight = 160; // the picture's design height, also while it grows
+constexpr int kHintButton = 2;
 constexpr int kLongestScoreSpacing = 40;
 
 } // namespace
+
+void Board::posAlpha()
+{
+    ErrorScope::run(modules::frmMain, "posAlpha", [&] {
+        AlphaOffsetX = kPegX;
+        AlphaOffsetY = kPegY;
+    });
+}
 
 void Board::positionieren(int wordLength, int players)
 {
@@ -66,7 +76,9 @@ void Board::placeToolbar(int W, int H)
     for (int i = 0; i < kToolButtons; ++i) {
         const int h = PicBut[i]->height();
         PicBut[i]->move(T + 4, kButtonSlots[i] * h + 3);
-        PicBut[i]->show();
+        // A Hint button hidden for the rest of the word stays hidden: showing it
+        // again would hand out more hints than the word allows.
+        PicBut[i]->setVisible(i != kHintButton || !shownOnce_ || shown_.hintShown);
     }
     for (int k = 0; k < kFlags; ++k) {
         imgLang[k]->move(T + 7, PicBut[4]->y() + 100 + R(1.1 * k * imgLang[k]->height()));
@@ -98,13 +110,11 @@ void Board::placeClothesline(int W, int H)
 
 void Board::placeFields(int W, int n)
 {
-    const int top = half(R(imgLeine->y() - B_Folge->y() + 1.4 * B_Folge->height()));
+    const int top = half(R(imgLeine->y() - B_Folge->y() + 1.4 * kPictureHeight));
     const int left = half(R(W - toInt16(qint64(kFieldPitch) * n)));
-    for (int k = 0; k <= n; ++k) {
-        if (k >= Feld.size())
-            throw RunTimeError(RunTimeError::ControlArrayElementMissing);
+    growFieldPool(n);
+    for (int k = 0; k <= n; ++k)
         Feld[k]->move(left + toInt16(qint64(kFieldPitch) * k) - 20, top);
-    }
 }
 
 void Board::placeScoreMarks()

@@ -1,17 +1,16 @@
-// The toolbar commands: Start, End, Hint, the two menus and Next word.
+// The game commands: the toolbar, the language switch and the restart after the
+// options dialog, and how the game shows itself on the board.
 
 #include "game/game.h"
 
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "board/board.h"
-#include "board/clickableimage.h"
 #include "errors/errorscope.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
-#include <QPushButton>
-#include <QToolButton>
+#include <QWidget>
 
 namespace {
 
@@ -33,7 +32,9 @@ void Game::PicBut_click(int index)
     ErrorScope::run(modules::frmMain, "PicBut_click", [&] {
         switch (index) {
         case StartButton:
-            StartGame();
+            // Start waits while a word is dealt, so that no second one starts inside it.
+            if (state_.phase != Phase::SettingUp)
+                StartGame();
             break;
         case EndButton:
             if (services::dialogs().messageBox(&window_, language::text(143),
@@ -42,7 +43,8 @@ void Game::PicBut_click(int index)
                 emit closeRequested();
             break;
         case HintButton:
-            ShowTipp();
+            if (state_.phase != Phase::SettingUp && state_.hintOffered)
+                ShowTipp();
             break;
         case OptionsButton:
             emit optionsMenuRequested();
@@ -52,8 +54,10 @@ void Game::PicBut_click(int index)
             break;
         case Board::kNextWordButton:
             // Ends the wait for the next word.
-            board_.nextWordButton()->setEnabled(false);
-            board_.nextWordButton()->hide();
+            if (state_.phase == Phase::WaitingForNext) {
+                state_.phase = Phase::NextRequested;
+                present();
+            }
             break;
         default:
             break;
@@ -64,11 +68,10 @@ void Game::PicBut_click(int index)
 void Game::handOver()
 {
     // While a finished word waits for Next word, the waiting guess sets up the
-    // next word itself as soon as the button is released.
-    QPushButton* next = board_.nextWordButton();
-    if (next->isEnabled()) {
-        next->setEnabled(false);
-        next->hide();
+    // next word itself as soon as the wait is released.
+    if (state_.phase == Phase::WaitingForNext || state_.phase == Phase::NextRequested) {
+        state_.phase = Phase::NextRequested;
+        present();
     } else {
         Such_Wort();
     }
@@ -77,11 +80,15 @@ void Game::handOver()
 void Game::StartGame()
 {
     ErrorScope::run(modules::frmMain, "StartGame", [&] {
-        if (state_.GameStarted &&
-            services::dialogs().messageBox(&window_, language::text(149), Dialogs::Buttons::YesNo,
-                                           Dialogs::Icon::Question,
-                                           QStringLiteral("Start")) == Dialogs::Answer::Yes)
-            zurueck();
+        if (state_.GameStarted) {
+            const auto answer = services::dialogs().messageBox(
+                &window_, language::text(149), Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                QStringLiteral("Start"));
+            if (stopped_)
+                return;
+            if (answer == Dialogs::Answer::Yes && !zurueck())
+                return;
+        }
         handOver();
         state_.GameStarted = true;
     });
@@ -92,15 +99,94 @@ void Game::ShowTipp()
     ErrorScope::run(modules::frmMain, "ShowTipp", [&] {
         ++state_.HintsUsed;
         if (state_.HintsUsed == settings().Tipps) {
-            board_.toolButton(HintButton)->hide();
+            state_.hintOffered = false;
             state_.HintsUsed = 0;
+            present();
         }
         for (int k = 0; k <= state_.LastKeyIndex; ++k) {
-            ClickableImage* key = board_.key(k);
-            if (key->isEnabled() && state_.CurrentWord.contains(key->tag(), Qt::CaseInsensitive)) {
+            // A key already waiting to be guessed is no hint.
+            if (keyAvailable(k) && !pendingGuesses_.contains(k) &&
+                state_.CurrentWord.contains(alphabet_.key(k).letter, Qt::CaseInsensitive)) {
                 imgAlpha_click(k);
                 return;
             }
         }
     });
+}
+
+void Game::imgLang_Click(int index)
+{
+    ErrorScope::run(modules::frmMain, "imgLang_Click", [&] {
+        if (state_.GameStarted) {
+            const QString question = language::text(172) + QStringLiteral("\r\n\r\n") +
+                                     language::GetLang(toInt16(index * 1000 + 172));
+            const auto answer =
+                services::dialogs().messageBox(&window_, question, Dialogs::Buttons::OkCancel,
+                                               Dialogs::Icon::Question, language::text(100));
+            if (stopped_ || answer != Dialogs::Answer::Ok)
+                return;
+            if (!zurueck())
+                return;
+        }
+        const Ticket game = ticket();
+        language::LanguageOffset() = toInt16(index * 1000);
+        emit languageChanged();
+        settingsfile::SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
+                              settingsfile::numberText(language::LanguageOffset()));
+        alphabet_.setLanguageLetters(language::LanguageOffset());
+        present();
+        if (window_.isVisible()) {
+            List1_Ini();
+            if (!game.current())
+                return;
+        }
+        if (state_.GameStarted) {
+            state_.GameStarted = false;
+            StartGame();
+        }
+    });
+}
+
+void Game::restartIfRequested()
+{
+    if (!state_.RestartRequested)
+        return;
+    if (!zurueck())
+        return;
+    handOver();
+    state_.GameStarted = true;
+}
+
+void Game::present()
+{
+    board_.show(view());
+}
+
+BoardView Game::view() const
+{
+    const Settings& record = settings();
+    BoardView view;
+    for (int k = 0; k < gamerules::kKeys; ++k) {
+        const Alphabet::Key& key = alphabet_.key(k);
+        view.keys[k] = {key.letter, key.cell, keyShown(k), keyAvailable(k),
+                        key.inPlay && state_.keyUsed[k] && record.Remove == 0};
+    }
+    view.fields = state_.fieldLooks;
+    view.fieldsDealt = state_.fieldsDealt;
+    view.motif = record.Motiv;
+    view.pictureStep = state_.WrongGuesses;
+    // Until the first word of the run the picture stays out of sight.
+    view.pictureShown = state_.phase != Phase::NoWord || !state_.CurrentWord.isEmpty();
+    view.pictureHeight = state_.pictureHeight;
+    view.startEnabled = state_.phase != Phase::SettingUp;
+    view.hintShown = state_.hintOffered;
+    view.hintEnabled = state_.phase != Phase::SettingUp;
+    view.nextWordShown = state_.phase == Phase::WaitingForNext;
+    view.players = record.Anzahl;
+    view.onTurn = state_.CurrentPlayer;
+    for (int p = 0; p < gamerules::kPlayers; ++p) {
+        view.scores[p] = state_.Scores[p];
+        view.names[p] = record.names[p];
+    }
+    return view;
 }

@@ -6,17 +6,10 @@
 #include "app/settings.h"
 #include "app/sound.h"
 #include "board/board.h"
-#include "board/clickableimage.h"
-#include "board/pictures.h"
 #include "errors/errorscope.h"
 #include "game/random.h"
-#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-
-#include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -43,200 +36,219 @@ int accentCell(int key, QChar c)
 
 } // namespace
 
-void Game::disableKeys()
+bool Game::keyAvailable(int index) const
 {
-    for (int i = 0; i <= state_.LastKeyIndex; ++i)
-        board_.key(i)->setEnabled(false);
+    return state_.phase == Phase::Guessing && alphabet_.key(index).inPlay &&
+           !state_.keyUsed.at(index);
 }
 
-void Game::showPictureStep()
+// A used key disappears when used keys are removed; otherwise it stays marked.
+bool Game::keyShown(int index) const
 {
-    board_.picture()->setPixmap(pictures::sequencePicture(settings().Motiv, state_.WrongGuesses));
+    return alphabet_.key(index).inPlay && !(state_.keyUsed.at(index) && settings().Remove != 0);
 }
 
 void Game::imgAlpha_click(int index)
 {
-    // A key clicked while another guess is still being handled (during its sound
-    // or pause) is guessed right after it, so every guess runs in order.
-    if (guessDepth_ > 0) {
+    if (index < 0 || index > state_.LastKeyIndex || !keyAvailable(index))
+        return;
+    // A key clicked while a guess on this word is still being handled (during
+    // its sound or pause) is guessed right after it, so guesses never overlap.
+    if (guessRunningFor_ == state_.generation) {
         if (!pendingGuesses_.contains(index))
             pendingGuesses_.append(index);
         return;
     }
-    ++guessDepth_;
+    const std::optional<quint32> outer = guessRunningFor_;
+    guessRunningFor_ = state_.generation;
+    const Ticket word = ticket();
     guess(index);
-    --guessDepth_;
-    while (!pendingGuesses_.isEmpty() && !stopped_) {
+    while (word.current() && !pendingGuesses_.isEmpty()) {
         const int next = pendingGuesses_.takeFirst();
-        if (board_.key(next)->isEnabled()) {
-            ++guessDepth_;
+        if (keyAvailable(next))
             guess(next);
-            --guessDepth_;
-        }
     }
+    guessRunningFor_ = outer;
 }
 
-bool Game::revealGuess(int index)
+bool Game::revealPosition(int position, int index)
 {
-    ClickableImage* key = board_.key(index);
-    const QString letter = key->tag();
-    bool found = false;
-    for (int i = 1; i <= state_.CurrentWord.size(); ++i) {
-        const QChar c = state_.CurrentWord.at(i - 1).toUpper();
-        int cell = -1;
-        if (QString(c) == letter)
-            board_.setFieldLetter(i, key->pixmap());
-        else if ((cell = accentCell(index, c)) >= 0)
-            board_.setFieldLetter(i, pictures::letterCell(cell));
-        else
-            continue;
-        found = true;
-        state_.RevealedCount = toInt16(state_.RevealedCount + 1);
-    }
-    return found;
+    const QChar c = state_.CurrentWord.at(position).toUpper();
+    const Alphabet::Key& key = alphabet_.key(index);
+    int cell = -1;
+    if (QString(c) == key.letter)
+        cell = key.cell;
+    else
+        cell = accentCell(index, c);
+    if (cell < 0)
+        return false;
+    state_.RevealedCount = toInt16(state_.RevealedCount + 1);
+    state_.fieldLooks[position] = cell;
+    return true;
 }
 
 void Game::guess(int index)
 {
     ErrorScope::run(modules::frmMain, "imgAlpha_click", [&](ErrorScope& scope) {
-        ClickableImage* key = board_.key(index);
-        if (settings().Remove != 0)
-            key->hide();
-        else
-            board_.usedMark(index)->show();
-        key->setEnabled(false);
-        QCoreApplication::processEvents();
+        const Ticket word = ticket();
+        state_.keyUsed.at(index) = true;
+        present();
+        if (!handleEvents(word))
+            return;
 
-        const bool found = scope.attempt([&] { return revealGuess(index); });
+        // One position at a time, so that a failure repeats or skips only its own.
+        bool found = false;
+        for (int i = 0; i < state_.CurrentWord.size(); ++i) {
+            if (scope.attempt([&] { return revealPosition(i, index); }))
+                found = true;
+        }
         if (found) {
-            QCoreApplication::processEvents();
+            present();
+            if (!handleEvents(word))
+                return;
             if (soundOn())
                 PlayWAV(104);
         }
         if (state_.RevealedCount != state_.CurrentWord.size()) {
-            if (!found)
-                wrongGuess();
+            if (!found && !wrongGuess(word))
+                return;
             if (state_.WrongGuesses == gamerules::kLosingWrongGuesses)
-                loseWord();
+                loseWord(word);
             return;
         }
-        scoreCompletedWord();
+        scoreCompletedWord(word);
     });
 }
 
-void Game::wrongGuess()
+bool Game::wrongGuess(const Ticket& word)
 {
     state_.WrongGuesses = toInt16(state_.WrongGuesses + 1);
-    showPictureStep();
-    QCoreApplication::processEvents();
+    const bool lost = state_.WrongGuesses == gamerules::kLosingWrongGuesses;
+    if (lost)
+        state_.phase = Phase::Ending; // no key takes a guess on a lost word
+    present();
+    if (!handleEvents(word))
+        return false;
     if (soundOn()) {
-        if (state_.WrongGuesses == gamerules::kLosingWrongGuesses) {
-            disableKeys();
-            PlayWAV(102);
-            Verzoegerung(1.5);
-        } else {
-            PlayWAV(103);
-            Verzoegerung(0.1);
-        }
+        PlayWAV(lost ? 102 : 103);
+        if (!Verzoegerung(lost ? 1.5 : 0.1, word))
+            return false;
     }
     aktiv();
+    return word.current();
 }
 
-void Game::loseWord()
+void Game::loseWord(const Ticket& word)
 {
-    pendingGuesses_.clear();
-    if (settings().Anzeige == 1)
+    if (settings().Anzeige == 1) {
         anzeigen();
+        if (!word.current())
+            return;
+    }
     List1.append(state_.CurrentWord);
-    Pause();
-    if (!stopped_)
+    if (Pause())
         Such_Wort();
 }
 
-void Game::scoreCompletedWord()
+void Game::scoreCompletedWord(const Ticket& word)
 {
-    pendingGuesses_.clear();
+    state_.phase = Phase::Ending;
     const int player = state_.CurrentPlayer;
-    state_.Scores[player] = toInt16(state_.Scores[player] + 1);
-    board_.scoreMark(player * Board::kMarksPerPlayer + state_.Scores[player] - 1)->show();
-    QCoreApplication::processEvents();
+    state_.Scores.at(player) = toInt16(state_.Scores.at(player) + 1);
+    present();
+    if (!handleEvents(word))
+        return;
     if (soundOn()) {
-        QCoreApplication::processEvents();
+        if (!handleEvents(word))
+            return;
         qint16 r = zz(7, 14);
         if (r > 13)
             r = 6;
         PlayWAV(100 + r);
-        Verzoegerung(0.1);
-    }
-    bool restarted = false;
-    if (state_.Scores[player] == gamerules::kWinningScore) {
-        if (!announceWinner())
+        if (!Verzoegerung(0.1, word))
             return;
-        restarted = true;
     }
-    if (!restarted)
-        Pause();
-    if (stopped_)
+    // After Once again the new game's first word follows at once; otherwise the
+    // players ask for it with Next word.
+    const bool goOn =
+        state_.Scores.at(player) == gamerules::kWinningScore ? announceWinner(word) : Pause();
+    if (!goOn)
         return;
-    Verzoegerung(0.5);
-    if (!stopped_)
+    // A released wait may have brought a new game with it: what follows is for
+    // the state as it is now.
+    if (Verzoegerung(0.5, ticket()))
         Such_Wort();
 }
 
-bool Game::announceWinner()
+bool Game::announceWinner(const Ticket& word)
 {
+    state_.phase = Phase::Won;
+    present();
     if (soundOn()) {
         PlayWAV(105);
-        Verzoegerung(0.1);
+        if (!Verzoegerung(0.1, word))
+            return false;
     }
-    const QString winner = board_.playerLabel(state_.CurrentPlayer)->text();
+    const QString winner = board_.shownName(state_.CurrentPlayer);
     services::dialogs().messageBox(&window_, winner + u'\r' + language::text(140),
                                    Dialogs::Buttons::Ok, Dialogs::Icon::Information,
                                    language::text(141));
+    if (!word.current())
+        return false;
     const auto again = services::dialogs().messageBox(
         &window_, language::text(142), Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QString());
+    if (!word.current())
+        return false;
     if (again != Dialogs::Answer::Yes) {
         emit closeRequested();
         return false;
     }
-    zurueck();
+    if (!zurueck())
+        return false;
+    const Ticket newGame = ticket();
     if (settings().Music != 0) {
         stopMusic();
         MakeMusic();
     }
-    return true;
+    return newGame.current();
 }
 
 void Game::anzeigen()
 {
     ErrorScope::run(modules::frmMain, "anzeigen", [&] {
-        for (int a = 0; a <= state_.LastKeyIndex && !stopped_; ++a) {
-            ClickableImage* key = board_.key(a);
-            for (int i = 1; i <= state_.CurrentWord.size() && !stopped_; ++i) {
-                if (key->isHidden() ||
-                    QString(state_.CurrentWord.at(i - 1).toUpper()) != key->tag())
+        const Ticket word = ticket();
+        state_.phase = Phase::Ending;
+        for (int a = 0; a <= state_.LastKeyIndex; ++a) {
+            if (!keyShown(a))
+                continue;
+            const Alphabet::Key& key = alphabet_.key(a);
+            for (int i = 0; i < state_.CurrentWord.size(); ++i) {
+                if (QString(state_.CurrentWord.at(i).toUpper()) != key.letter)
                     continue;
-                board_.setFieldLetter(i, key->pixmap());
-                Verzoegerung(0.1);
+                state_.fieldLooks[i] = key.cell;
+                present();
+                if (!Verzoegerung(0.1, word))
+                    return;
                 if (soundOn())
                     PlayWAV(101);
-                QCoreApplication::processEvents();
+                if (!handleEvents(word))
+                    return;
             }
         }
     });
 }
 
-void Game::Pause()
+bool Game::Pause()
 {
+    bool released = false;
     ErrorScope::run(modules::frmMain, "Pause", [&] {
-        QPushButton* next = board_.nextWordButton();
-        next->show();
-        next->setEnabled(true);
-        next->setFocus();
-        disableKeys();
-        while (next->isEnabled() && !stopped_)
-            services::clock().handleEventsFor(-1);
+        state_.phase = Phase::WaitingForNext; // Next word shows, every key is disabled
+        present();
+        // Only a new word ends this wait otherwise, and that one replaces the phase.
+        waitUntil([this] { return state_.phase != Phase::WaitingForNext; }, closingTicket());
+        released = state_.phase == Phase::NextRequested && !stopped_;
     });
+    return released;
 }
 
 bool Game::Form_KeyPress(QChar typed)
@@ -245,14 +257,13 @@ bool Game::Form_KeyPress(QChar typed)
     ErrorScope::run(modules::frmMain, "Form_KeyPress", [&] {
         const QString letter = QString(typed).toUpper();
         for (int i = 0; i <= state_.LastKeyIndex; ++i) {
-            ClickableImage* key = board_.key(i);
-            if (key->tag() == letter && !key->isHidden() && key->isEnabled()) {
+            if (alphabet_.key(i).letter == letter && keyAvailable(i)) {
                 imgAlpha_click(i);
                 handled = true;
                 return;
             }
         }
-        if (typed == u'\r' && board_.nextWordButton()->isEnabled()) {
+        if (typed == u'\r' && state_.phase == Phase::WaitingForNext) {
             PicBut_click(Board::kNextWordButton);
             handled = true;
         }

@@ -6,9 +6,6 @@
 #include "app/settings.h"
 #include "app/sound.h"
 #include "board/board.h"
-#include "board/clickableimage.h"
-#include "board/layoutmath.h"
-#include "board/pictures.h"
 #include "errors/errorscope.h"
 #include "game/random.h"
 #include "platform/dialogs.h"
@@ -16,14 +13,14 @@
 #include "vocabulary/vocabularyfile.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QToolButton>
 
 namespace {
 
 constexpr int kBuiltInWords = 50;
-constexpr int kHintButton = 2;
-constexpr int kStartButton = 0;
+constexpr int kApostropheCell = 50;
+constexpr int kHyphenCell = 51;
+constexpr int kGrowthStep = 20; // pixels every 0.1 s
+constexpr int kPictureHeight = 160;
 
 // A list whose entries never fit the board is not drawn from forever.
 constexpr int kMostRedraws = 200;
@@ -52,7 +49,9 @@ void Game::List1_Ini()
         if (List1.isEmpty()) {
             // An empty file is treated like one without usable entries: the
             // built-in words stand in, so a draw never takes from an empty list.
+            QApplication::restoreOverrideCursor();
             showEmptyVocabularyMessage();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
             WortList();
         }
     });
@@ -73,45 +72,26 @@ void Game::WortList()
 void Game::ShowLetters()
 {
     ErrorScope::run(modules::frmMain, "ShowLetters", [&] {
-        for (int i = 0; i <= state_.LastKeyIndex; ++i) {
-            board_.key(i)->setEnabled(true);
-            board_.key(i)->show();
-            board_.usedMark(i)->hide();
-        }
-        int firstUnused = Board::kKeys;
-        switch (language::LanguageOffset()) {
-        case 1000:
-        case 3000:
-            firstUnused = 26;
-            break;
-        case 5000:
-        case 6000:
-            firstUnused = 27;
-            break;
-        default:
-            break;
-        }
-        for (int i = firstUnused; i < Board::kKeys; ++i) {
-            board_.key(i)->hide();
-            board_.key(i)->setEnabled(false);
-        }
-        QCoreApplication::processEvents();
+        state_.keyUsed.fill(false);
+        state_.phase = Phase::Guessing;
+        present();
+        handleEvents(ticket());
     });
 }
 
-void Game::growPicture()
+void Game::growPicture(const Ticket& ticket)
 {
-    QLabel* picture = board_.picture();
-    const int fullHeight = picture->height();
-    const QPixmap step = pictures::sequencePicture(settings().Motiv, state_.WrongGuesses);
-    picture->setPixmap(step);
-    picture->resize(step.size());
-    picture->show();
     // The picture grows into place from its top edge, 20 pixels every 0.1 s.
-    for (int k = picture->height() / 8; k <= fullHeight && !stopped_; k += 20) {
-        picture->resize(picture->width(), k);
-        Verzoegerung(0.1);
+    state_.pictureHeight = 0;
+    present();
+    for (int k = kPictureHeight / 8; k <= kPictureHeight; k += kGrowthStep) {
+        state_.pictureHeight = k;
+        present();
+        if (!Verzoegerung(0.1, ticket))
+            return;
     }
+    state_.pictureHeight = -1;
+    present();
 }
 
 QString Game::fallbackWord() const
@@ -128,16 +108,19 @@ QString Game::fallbackWord() const
     return shortest.toUpper();
 }
 
-QString Game::drawWord()
+QString Game::drawWord(const Ticket& ticket)
 {
-    const int pitch = layoutmath::R(board_.field(0)->width() * 1.1);
+    const int pitch = board_.fieldPitch();
     for (int attempt = 0; attempt < kMostRedraws; ++attempt) {
-        if (List1.isEmpty())
+        if (List1.isEmpty()) {
             List1_Ini();
+            if (!ticket.current())
+                return {};
+        }
         if (List1.isEmpty())
             break;
         const qint16 n = zz(1, toInt16(List1.size()));
-        const QString word = List1.at(n - 1).toUpper();
+        const QString word = List1.value(n - 1).toUpper();
         if (settings().Wiederholung == 1)
             List1.removeAt(n - 1);
         if (word.size() * pitch <= board_.availableWidth())
@@ -146,51 +129,66 @@ QString Game::drawWord()
     return fallbackWord();
 }
 
-void Game::layOutFields()
+void Game::dealFields(const Ticket& ticket)
 {
-    const int length = static_cast<int>(state_.CurrentWord.size());
-    const int pitch = layoutmath::R(board_.field(0)->width() * 1.1);
-    const int left = layoutmath::half(layoutmath::R(board_.availableWidth() - length * pitch));
-    board_.createFields(length);
-    for (int i = 1; i <= length && !stopped_; ++i) {
-        QLabel* field = board_.field(i);
-        field->move(left + (i - 1) * pitch, board_.field(0)->y());
-        QCoreApplication::processEvents();
+    const QString& word = state_.CurrentWord;
+    for (int i = 1; i <= word.size(); ++i) {
+        if (!handleEvents(ticket))
+            return;
         if (soundOn()) {
             PlayWAV(104);
-            Verzoegerung(0.15);
+            if (!Verzoegerung(0.15, ticket))
+                return;
         }
-        const QChar c = state_.CurrentWord.at(i - 1);
-        if (c == u' ') {
+        const QChar c = word.at(i - 1);
+        int& look = state_.fieldLooks[i - 1];
+        if (c == u' ')
+            look = fieldlook::kGap;
+        else if (c == u'\'')
+            look = kApostropheCell;
+        else if (c == u'-')
+            look = kHyphenCell;
+        if (look != fieldlook::kEmpty)
             state_.RevealedCount = toInt16(state_.RevealedCount + 1);
-        } else if (c == u'\'' || c == u'-') {
-            board_.setFieldLetter(i, pictures::letterCell(c == u'-' ? pictures::kHyphenCell
-                                                                    : pictures::kApostropheCell));
-            field->show();
-            state_.RevealedCount = toInt16(state_.RevealedCount + 1);
-        } else {
-            field->show();
-        }
+        state_.fieldsDealt = i;
+        present();
     }
 }
 
 void Game::Such_Wort()
 {
     ErrorScope::run(modules::frmMain, "Such_Wort", [&](ErrorScope& scope) {
-        board_.toolButton(kStartButton)->setEnabled(false);
-        board_.toolButton(kHintButton)->setEnabled(false);
+        replaceWord(Phase::SettingUp); // Start and Hint wait until the word is dealt
+        const Ticket word = ticket();
+        present();
         if (soundOn())
             PlayWAV(100);
         state_.WrongGuesses = 0;
-        scope.attempt([&] { growPicture(); });
-        board_.toolButton(kHintButton)->setVisible(settings().Tipps != 0);
+        scope.attempt([&] { growPicture(word); });
+        if (!word.current())
+            return;
+        state_.hintOffered = settings().Tipps != 0;
         state_.RevealedCount = 0;
         state_.HintsUsed = 0;
-        state_.CurrentWord = drawWord();
-        state_.FieldCount = static_cast<int>(state_.CurrentWord.size());
-        scope.attempt([&] { layOutFields(); });
+        const QString drawn = scope.attempt([&] { return drawWord(word); });
+        if (!word.current())
+            return;
+        state_.CurrentWord = drawn;
+        state_.FieldCount = static_cast<int>(drawn.size());
+        state_.fieldLooks = QList<int>(drawn.size(), fieldlook::kEmpty);
+        state_.fieldsDealt = 0;
+        board_.dealFields(state_.FieldCount);
+        present();
+        scope.attempt([&] { dealFields(word); });
+        if (!word.current())
+            return;
         ShowLetters();
-        board_.toolButton(kStartButton)->setEnabled(true);
-        board_.toolButton(kHintButton)->setEnabled(true);
     });
+}
+
+void Game::replaceWord(Phase phase)
+{
+    ++state_.generation;
+    state_.phase = phase;
+    pendingGuesses_.clear();
 }

@@ -14,14 +14,18 @@ float SystemClock::secondsSinceMidnight() const
 
 void SystemClock::handleEventsFor(double seconds)
 {
-    if (seconds < 0) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (seconds == 0) {
+        QCoreApplication::processEvents();
         return;
     }
-    // A nested loop sleeps until the next event or the timer: no busy waiting.
-    QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(std::ceil(seconds * 1000.0)), &loop, &QEventLoop::quit);
-    loop.exec();
+    // Sleeps until an event arrives, at the latest until the timer fires. Unlike a
+    // nested event loop, this never returns at once while the program quits, so
+    // no wait can spin.
+    QTimer wake;
+    wake.setSingleShot(true);
+    if (seconds > 0)
+        wake.start(static_cast<int>(std::ceil(seconds * 1000.0)));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void SystemClock::singleShot(int milliseconds, QObject* context, std::function<void()> action)

@@ -14,8 +14,8 @@ public:
     // Seconds since midnight, in single precision like the timer it stands in for.
     virtual float secondsSinceMidnight() const = 0;
 
-    // Handles window events for up to `seconds`, sleeping while none arrive.
-    // A negative value waits until an event has been handled.
+    // Sleeps until window events arrive, for at most `seconds`, and handles them.
+    // A negative value sleeps until events arrive; 0 handles the pending ones.
     virtual void handleEventsFor(double seconds) = 0;
 
     // Runs `action` once after `milliseconds`, unless `context` is gone by then.

@@ -36,7 +36,7 @@ TEST(LanguageSwitch, BetweenGamesItAsksNothingAndLoadsTheNewVocabulary)
     GameFixture fixture;
     QDir(fixture.environment.programDir()).mkdir("english");
     writeFile(fixture.environment.programDir() + "/english/frostel.dat", "Pear\r\n");
-    fixture.window().imgLang_Click(1);
+    fixture.game().imgLang_Click(1);
     EXPECT_TRUE(fixture.environment.dialogs.questions.isEmpty());
     EXPECT_EQ(language::LanguageOffset(), 1000);
     EXPECT_EQ(fixture.game().wordList(), QStringList{"PEAR"});
@@ -60,7 +60,7 @@ TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
     fixture.game().PicBut_click(0);
     fixture.game().state().Scores = {2, 1, 0, 0};
     fixture.environment.dialogs.answers = {Dialogs::Answer::Cancel};
-    fixture.window().imgLang_Click(6);
+    fixture.game().imgLang_Click(6);
     ASSERT_EQ(fixture.environment.dialogs.questions.size(), 1);
     const auto& question = fixture.environment.dialogs.questions[0];
     EXPECT_EQ(question.text,
@@ -72,7 +72,7 @@ TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
 
     // The flag of the current language asks too, and OK starts a new game.
     fixture.environment.dialogs.answers = {Dialogs::Answer::Ok};
-    fixture.window().imgLang_Click(0);
+    fixture.game().imgLang_Click(0);
     EXPECT_EQ(fixture.environment.dialogs.questions.size(), 2);
     EXPECT_EQ(fixture.game().state().Scores[0], 0);
     EXPECT_TRUE(fixture.game().state().GameStarted);
@@ -82,10 +82,10 @@ TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
 TEST(LanguageSwitch, GermanToFrenchAndBackChangesTheExtraKeys)
 {
     GameFixture fixture;
-    fixture.window().imgLang_Click(6);
+    fixture.game().imgLang_Click(6);
     EXPECT_EQ(fixture.board().key(26)->tag(), "Ç");
     EXPECT_TRUE(fixture.board().key(27)->isHidden());
-    fixture.window().imgLang_Click(0);
+    fixture.game().imgLang_Click(0);
     EXPECT_EQ(fixture.board().key(26)->tag() + fixture.board().key(27)->tag() +
                   fixture.board().key(28)->tag(),
               "ÄÖÜ");
@@ -98,7 +98,7 @@ TEST(LanguageSwitch, EnglishAndSpanishPlayOnlyTheirKeys)
     GameFixture fixture;
     QDir(fixture.environment.programDir()).mkdir("english");
     writeFile(fixture.environment.programDir() + "/english/frostel.dat", "Pear\r\n");
-    fixture.window().imgLang_Click(1);
+    fixture.game().imgLang_Click(1);
     fixture.game().PicBut_click(0);
     for (int i = 26; i <= 28; ++i)
         EXPECT_TRUE(fixture.board().key(i)->isHidden() && !fixture.board().key(i)->isEnabled());

@@ -35,47 +35,6 @@ QByteArray silentMidiFile()
 
 } // namespace
 
-TEST(Verzoegerung, WaitsThePauseOnTheClockWithoutSpinning)
-{
-    TestEnvironment environment;
-    environment.clock.setTime(12 * 3600.0);
-    Verzoegerung(1.5);
-    EXPECT_NEAR(environment.clock.totalWaited(), 1.5, 0.002);
-    Verzoegerung(0.15);
-    EXPECT_NEAR(environment.clock.totalWaited(), 1.65, 0.01);
-
-    environment.clock.setTime(86000.3); // where single precision is coarse
-    Verzoegerung(0.1);
-    EXPECT_NEAR(environment.clock.totalWaited(), 1.75, 0.02);
-    Verzoegerung(0);
-    Verzoegerung(-1);
-    EXPECT_NEAR(environment.clock.totalWaited(), 1.75, 0.02) << "nothing to wait for";
-    EXPECT_TRUE(environment.reporter.reports.isEmpty());
-}
-
-TEST(Verzoegerung, EndsWhenTheClockPassesMidnight)
-{
-    TestEnvironment environment;
-    environment.clock.setTime(86399.9);
-    Verzoegerung(1.5);
-    EXPECT_NEAR(environment.clock.totalWaited(), 0.1, 0.02);
-    EXPECT_LT(environment.clock.secondsSinceMidnight(), 0.02f);
-}
-
-TEST(Verzoegerung, HandlesEventsAndTimersWhileItWaits)
-{
-    TestEnvironment environment;
-    bool posted = false;
-    bool timed = false;
-    QObject context;
-    QMetaObject::invokeMethod(
-        &context, [&] { posted = true; }, Qt::QueuedConnection);
-    environment.clock.singleShot(1000, &context, [&] { timed = true; });
-    Verzoegerung(1.5);
-    EXPECT_TRUE(posted);
-    EXPECT_TRUE(timed);
-}
-
 TEST(PlayWAV, AMissingSoundIsSilentAndReportsNothing)
 {
     TestEnvironment environment;

@@ -19,10 +19,11 @@ namespace {
 class BoardLayoutTest : public ::testing::Test
 {
 protected:
+    BoardLayoutTest() { board.loadAlpha(); }
+
     void layOut(int width, int height, int wordLength = 0, int players = 4)
     {
         board.resize(width, height);
-        board.createFields(wordLength);
         board.positionieren(wordLength, players);
     }
 
@@ -90,24 +91,20 @@ TEST_F(BoardLayoutTest, TheNextWordButtonStandsBetweenTheFieldsAndTheLine)
     EXPECT_EQ(next->y(), line - (line - board.field(0)->y() - next->height()) / 2);
 }
 
-TEST_F(BoardLayoutTest, AWordLongerThanItsFieldsIsReported)
-{
-    board.resize(800, 600);
-    board.createFields(2);
-    board.positionieren(5, 4);
-    ASSERT_EQ(environment.reporter.reports.size(), 1);
-    EXPECT_EQ(environment.reporter.reports[0].procedure, "positionieren");
-    EXPECT_EQ(environment.reporter.reports[0].number, 340);
-}
-
 TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
 {
-    board.Motiv_Wahl(3, true, 4);
+    BoardView view;
+    view.motif = 3;
+    view.pictureStep = 4;
+    board.show(view);
     EXPECT_EQ(board.picture()->pixmap().toImage(),
               QPixmap::fromImage(*resources::bitmap(135)).toImage());
-    board.Motiv_Wahl(4, true, 2);
+    view.motif = 4;
+    view.pictureStep = 2;
+    board.show(view);
     EXPECT_EQ(board.picture()->pixmap().toImage(),
               QPixmap::fromImage(*resources::bitmap(143)).toImage());
+    board.Motiv_Wahl(4, true);
     for (int i = 0; i < 32; ++i)
         EXPECT_EQ(board.scoreMark(i)->pixmap().toImage(), pictures::scoreSymbol(4).toImage());
     EXPECT_EQ(board.scoreMark(0)->size(), QSize(26, 27));
@@ -116,35 +113,20 @@ TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
 TEST_F(BoardLayoutTest, WithoutABackgroundTheBoardIsDarkBlue)
 {
     board.resize(800, 600);
-    board.Motiv_Wahl(0, false, 0);
+    board.Motiv_Wahl(0, false);
     EXPECT_EQ(board.grab().toImage().pixelColor(5, 500), QColor(0, 0, 128));
-    board.Motiv_Wahl(0, true, 0);
+    board.Motiv_Wahl(0, true);
     EXPECT_NE(board.grab().toImage().pixelColor(5, 500), QColor(0, 0, 128));
 }
 
-TEST_F(BoardLayoutTest, TheLanguageGivesTheThreeExtraKeys)
+TEST_F(BoardLayoutTest, AHintButtonHiddenForTheWordStaysHiddenWhenTheWindowChangesSize)
 {
-    board.loadAlpha();
-    EXPECT_EQ(board.key(25)->tag(), "Z");
-    board.setLanguageLetters(0);
-    EXPECT_EQ(board.key(26)->tag(), "Ä");
-    board.setLanguageLetters(6000);
-    EXPECT_EQ(board.key(26)->tag(), "Ç");
-    EXPECT_EQ(board.key(26)->pixmap().toImage(), pictures::letterCell(34).toImage());
-    EXPECT_TRUE(board.key(27)->isHidden());
-    EXPECT_TRUE(board.key(28)->isHidden());
-    EXPECT_EQ(board.key(28)->tag(), "Ü") << "a hidden key keeps its letter";
-    board.setLanguageLetters(0);
-    EXPECT_EQ(board.key(26)->tag(), "Ä");
-    EXPECT_EQ(board.key(27)->tag(), "Ö");
-    EXPECT_EQ(board.key(28)->tag(), "Ü");
-    EXPECT_FALSE(board.key(28)->isHidden());
-    board.setLanguageLetters(2000);
-    EXPECT_EQ(board.key(28)->tag(), "Å");
-    board.setLanguageLetters(4000);
-    EXPECT_EQ(board.key(26)->tag() + board.key(27)->tag() + board.key(28)->tag(), "ÃÕÇ");
-    board.setLanguageLetters(9000);
-    EXPECT_EQ(board.key(28)->tag(), "Ç") << "an unknown language changes nothing";
+    BoardView view;
+    view.hintShown = false;
+    board.show(view);
+    layOut(900, 700);
+    EXPECT_FALSE(board.toolButton(2)->isVisibleTo(&board));
+    EXPECT_TRUE(board.toolButton(3)->isVisibleTo(&board));
 }
 
 TEST(GameWindowSize, ANormalWindowKeepsItsMinimumAndAMaximisedOneItsSize)

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 float VirtualClock::secondsSinceMidnight() const
@@ -16,11 +18,21 @@ float VirtualClock::secondsSinceMidnight() const
 void VirtualClock::handleEventsFor(double seconds)
 {
     QCoreApplication::processEvents();
+    // Sleeps like the real clock: until the time is up or the next timer wakes it.
+    std::optional<double> wake;
+    for (const Timer& timer : timers_)
+        wake = std::min(wake.value_or(timer.due), timer.due);
+    const double untilWake = wake ? std::max(0.0, *wake - elapsed_) : -1.0;
+    if (seconds >= 0) {
+        idleWaits_ = 0;
+        advance(wake ? std::min(seconds, untilWake) : seconds);
+        return;
+    }
+    if (wake)
+        advance(untilWake);
     // A wait for an event that no test will ever send fails instead of hanging.
-    idleWaits_ = seconds < 0 ? idleWaits_ + 1 : 0;
-    if (idleWaits_ > 200000)
+    if (++idleWaits_ > 200000)
         throw std::runtime_error("the game waits for an event that never comes");
-    advance(seconds < 0 ? 0.0 : seconds);
 }
 
 void VirtualClock::singleShot(int milliseconds, QObject* context, std::function<void()> action)
