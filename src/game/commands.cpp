@@ -32,8 +32,7 @@ void Game::PicBut_click(int index)
     ErrorScope::run(modules::frmMain, "PicBut_click", [&] {
         switch (index) {
         case StartButton:
-            // Start waits while a word is dealt, so that no second one starts inside it.
-            if (state_.phase != Phase::SettingUp)
+            if (startAvailable())
                 StartGame();
             break;
         case EndButton:
@@ -63,6 +62,13 @@ void Game::PicBut_click(int index)
             break;
         }
     });
+}
+
+// Start waits while a word is dealt, so that no second one starts inside it,
+// and while a won game asks its questions.
+bool Game::startAvailable() const
+{
+    return state_.phase != Phase::SettingUp && state_.phase != Phase::Won;
 }
 
 void Game::handOver()
@@ -178,7 +184,7 @@ BoardView Game::view() const
     // Until the first word of the run the picture stays out of sight.
     view.pictureShown = state_.phase != Phase::NoWord || !state_.CurrentWord.isEmpty();
     view.pictureHeight = state_.pictureHeight;
-    view.startEnabled = state_.phase != Phase::SettingUp;
+    view.startEnabled = startAvailable();
     view.hintShown = state_.hintOffered;
     view.hintEnabled = state_.phase != Phase::SettingUp;
     view.nextWordShown = state_.phase == Phase::WaitingForNext;

@@ -66,6 +66,7 @@ public:
 
     // Whether key `index` takes a guess now.
     bool keyAvailable(int index) const;
+    bool startAvailable() const;
 
     // Puts the state on the board.
     void present();

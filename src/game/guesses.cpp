@@ -152,9 +152,12 @@ void Game::loseWord(const Ticket& word)
 
 void Game::scoreCompletedWord(const Ticket& word)
 {
-    state_.phase = Phase::Ending;
     const int player = state_.CurrentPlayer;
     state_.Scores.at(player) = toInt16(state_.Scores.at(player) + 1);
+    // A won game takes no Start until its questions are answered: a Start that
+    // kept the scores would play on past the winning score.
+    const bool won = state_.Scores.at(player) == gamerules::kWinningScore;
+    state_.phase = won ? Phase::Won : Phase::Ending;
     present();
     if (!handleEvents(word))
         return;
@@ -182,8 +185,6 @@ void Game::scoreCompletedWord(const Ticket& word)
 
 bool Game::announceWinner(const Ticket& word)
 {
-    state_.phase = Phase::Won;
-    present();
     if (soundOn()) {
         PlayWAV(105);
         if (!Verzoegerung(0.1, word))
@@ -247,6 +248,10 @@ bool Game::Pause()
         // Only a new word ends this wait otherwise, and that one replaces the phase.
         waitUntil([this] { return state_.phase != Phase::WaitingForNext; }, closingTicket());
         released = state_.phase == Phase::NextRequested && !stopped_;
+        // Until the next word is dealt, a command sets it up itself, and the
+        // code that waited here finds its ticket spent.
+        if (released)
+            state_.phase = Phase::Ending;
     });
     return released;
 }

@@ -17,6 +17,8 @@ float VirtualClock::secondsSinceMidnight() const
 
 void VirtualClock::handleEventsFor(double seconds)
 {
+    if (onWait)
+        onWait(seconds);
     QCoreApplication::processEvents();
     // Sleeps like the real clock: until the time is up or the next timer wakes it.
     std::optional<double> wake;
@@ -68,6 +70,10 @@ Dialogs::Answer ScriptedDialogs::messageBox(QWidget*, const QString& text, Butto
                                             Icon icon, const QString& title)
 {
     questions.append({text, buttons, icon, title});
+    if (onAsk) {
+        const Question asked = questions.last(); // nested questions may move the list
+        onAsk(asked);
+    }
     if (answers.empty())
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     const Answer answer = answers.front();

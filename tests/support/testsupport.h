@@ -25,6 +25,10 @@ public:
     void advance(double seconds); // fires the timers that fall due
     double totalWaited() const { return waited_; }
 
+    // Called at the start of every wait with its length (negative: a wait for
+    // events), while the waiting code is suspended: what a player does then.
+    std::function<void(double seconds)> onWait;
+
 private:
     struct Timer
     {
@@ -59,6 +63,8 @@ public:
     std::deque<Answer> answers; // when empty: Ok, Yes
     std::deque<QString> inputs; // when empty: the empty text
     QList<Question> questions;  // message boxes and input boxes, in order
+    // Called while a message box is up, before it is answered.
+    std::function<void(const Question& question)> onAsk;
 };
 
 class RecordingDesktop final : public Desktop
