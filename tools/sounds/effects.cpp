@@ -134,7 +134,7 @@ Signal letterTick()
     // The meter spreads this tenth of a second over its 0.4 s window and reads 6 dB under the
     // tick's own level; the ear sums over a shorter time and hears it about halfway between.
     // Hence a trim near the low end of the tolerance.
-    return mixed(out, 0.098, 0.02, -2.7);
+    return mixed(out, 0.098, 0.02, -2.5);
 }
 
 Signal wordLost()
