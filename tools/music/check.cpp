@@ -1,6 +1,7 @@
 #include "check.hpp"
 
 #include "notation.hpp"
+#include "render.hpp"
 #include "tune.hpp"
 
 #include <algorithm>
@@ -17,6 +18,11 @@ namespace {
 constexpr double kShortest = 60.0;
 constexpr double kLongest = 180.0;
 constexpr double kLongestTail = 2.0; // seconds of silence allowed after the last note
+// The melody is to stand about 3 dB above the band, the bridge a little under the verses.
+constexpr double kMelodyLeadMin = 2.0;
+constexpr double kMelodyLeadMax = 4.0;
+constexpr double kBridgeDipMin = 0.5;
+constexpr double kBridgeDipMax = 3.0;
 
 std::string format(const char* pattern, double value)
 {
@@ -241,6 +247,56 @@ void testCheckerCatchesFaults()
     expect(mentions(lateProblems, "percussion"), "missing drums are reported");
 }
 
+double energy(const Rendering& rendering, double fromSeconds, double toSeconds)
+{
+    const auto from = static_cast<std::size_t>(fromSeconds * kRenderRate);
+    const auto to =
+        std::min(rendering.left.size(), static_cast<std::size_t>(toSeconds * kRenderRate));
+    double sum = 0.0;
+    for (std::size_t n = from; n < to; ++n) {
+        sum += rendering.left[n] * rendering.left[n] + rendering.right[n] * rendering.right[n];
+    }
+    return sum;
+}
+
+void testRenderingHearsChosenChannels()
+{
+    Track conductor("tempo");
+    conductor.tempo(0, 120); // half a second a beat
+    Track band("band");
+    band.program(0, 0, 0);
+    band.program(0, 1, 73);
+    band.note(0, 2 * kTicksPerQuarter, 0, 60, 100);                    // 0 to 1 s
+    band.note(8 * kTicksPerQuarter, 2 * kTicksPerQuarter, 1, 72, 100); // 4 to 5 s
+    const Bytes file = writeFile({conductor, band});
+
+    const Rendering piano = render(file, 1u << 0);
+    const Rendering flute = render(file, 1u << 1);
+    expect(piano.left.size() >= 7 * kRenderRate && piano.left.size() == piano.right.size(),
+           "the rendering runs to the end and its reverberation");
+    expect(energy(piano, 0.1, 0.9) > 1.0 && energy(flute, 4.1, 4.9) > 1.0,
+           "the chosen channel plays when its note is due");
+    expect(energy(piano, 4.1, 4.9) < 1e-3 * energy(flute, 4.1, 4.9) &&
+               energy(flute, 0.1, 0.9) < 1e-3 * energy(piano, 0.1, 0.9),
+           "the other channel stays silent");
+}
+
+void testBalanceCheck()
+{
+    const auto section = [](const char* name, double mix, double lead) {
+        return SectionLevel{name, mix, mix - 1.5 + lead / 2, mix - 1.5 - lead / 2};
+    };
+    const auto tune = [&](double lead, double bridge) {
+        return checkBalance({section("Intro", -24, lead), section("A", -20, lead),
+                             section("B", bridge, lead), section("A'", -19.5, lead)});
+    };
+    expect(tune(3.0, -21.5).empty(), "a carrying melody and a softer bridge pass");
+    expect(mentions(tune(1.5, -21.5), "melody stands"), "a buried melody is reported");
+    expect(mentions(tune(5.0, -21.5), "melody stands"), "a melody far in front is reported");
+    expect(mentions(tune(3.0, -19.8), "bridge"), "a bridge as loud as the verses is reported");
+    expect(mentions(tune(3.0, -24.0), "bridge"), "a bridge far below the verses is reported");
+}
+
 } // namespace
 
 std::vector<std::string> checkTune(const Bytes& file)
@@ -259,6 +315,52 @@ std::vector<std::string> checkTune(const Bytes& file)
     return problems;
 }
 
+std::vector<std::string> checkBalance(const std::vector<SectionLevel>& sections)
+{
+    std::vector<std::string> problems;
+    const SectionLevel* bridge = nullptr;
+    for (const SectionLevel& section : sections) {
+        const double lead = section.melody - section.accompaniment;
+        if (lead < kMelodyLeadMin || lead > kMelodyLeadMax) {
+            problems.push_back(format("the melody stands %+.1f dB over the band in ", lead) +
+                               section.name);
+        }
+        bridge = section.name == "B" ? &section : bridge;
+    }
+    if (!bridge) {
+        return problems;
+    }
+    for (const SectionLevel& section : sections) {
+        if (section.name == "A" || section.name == "A'") {
+            const double dip = section.mix - bridge->mix;
+            if (dip < kBridgeDipMin || dip > kBridgeDipMax) {
+                problems.push_back(format("the bridge plays %.1f dB under ", dip) + section.name);
+            }
+        }
+    }
+    return problems;
+}
+
+void printOutline(const std::string& path, const MidiFacts& facts)
+{
+    const double seconds = facts.secondsAt(facts.lastReleaseTick);
+    std::printf("%s: format %d, %zu tracks, %d:%04.1f\n", path.c_str(), facts.format,
+                facts.trackNames.size(), static_cast<int>(seconds) / 60,
+                seconds - 60 * (static_cast<int>(seconds) / 60));
+    for (const auto& [channel, count] : facts.notesPerChannel) {
+        std::printf("  channel %2d: %4d notes\n", channel + 1, count);
+    }
+}
+
+void printLevels(const std::vector<SectionLevel>& sections)
+{
+    std::printf("  section   band  melody  accompaniment  melody over band\n");
+    for (const SectionLevel& section : sections) {
+        std::printf("  %-7s %6.1f  %6.1f  %13.1f  %+16.1f\n", section.name.c_str(), section.mix,
+                    section.melody, section.accompaniment, section.melody - section.accompaniment);
+    }
+}
+
 int checkFile(const std::string& path)
 {
     std::vector<std::string> problems;
@@ -267,13 +369,11 @@ int checkFile(const std::string& path)
         problems = checkTune(file);
         std::string error;
         if (const auto facts = readFile(file, error)) {
-            const double seconds = facts->secondsAt(facts->lastReleaseTick);
-            std::printf("%s: format %d, %zu tracks, %d:%04.1f\n", path.c_str(), facts->format,
-                        facts->trackNames.size(), static_cast<int>(seconds) / 60,
-                        seconds - 60 * (static_cast<int>(seconds) / 60));
-            for (const auto& [channel, count] : facts->notesPerChannel) {
-                std::printf("  channel %2d: %4d notes\n", channel + 1, count);
-            }
+            printOutline(path, *facts);
+            const auto levels = measureSections(file, *facts, kMelodyChannels);
+            printLevels(levels);
+            const auto balance = checkBalance(levels);
+            problems.insert(problems.end(), balance.begin(), balance.end());
         }
     } catch (const std::exception& e) {
         problems = {e.what()};
@@ -294,6 +394,8 @@ int selfTest()
     testMidiRoundTrip();
     testTune();
     testCheckerCatchesFaults();
+    testRenderingHearsChosenChannels();
+    testBalanceCheck();
     std::printf(failures == 0 ? "self-test passed\n" : "self-test: %d failure(s)\n", failures);
     return failures == 0 ? 0 : 1;
 }

@@ -169,6 +169,7 @@ bool metaEvent(MidiFacts& facts, bool firstTrack, Tick tick, Reader& in)
         facts.trackNames.back() = payload;
     } else if (type == 0x06) {
         facts.markers.push_back(payload);
+        facts.markerTicks.push_back(tick);
     }
     return type == 0x2F;
 }

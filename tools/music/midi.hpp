@@ -70,6 +70,7 @@ struct MidiFacts
     int restrikes = 0;     // started again while still sounding
     bool tempoOutsideFirstTrack = false;
     std::vector<std::string> markers;
+    std::vector<Tick> markerTicks; // where each marker stands
     Tick lastReleaseTick = 0;
     Tick endTick = 0;
     std::map<Tick, std::uint32_t> tempoMap; // tick -> microseconds per quarter note

@@ -71,13 +71,16 @@ struct Voice
     int reverb;
     int chorus;
 };
-constexpr Voice kMarimba{0, 12, 122, 70, 40, 0};
-constexpr Voice kFlute{1, 73, 90, 56, 50, 10};
-constexpr Voice kGlockenspiel{2, 9, 100, 84, 50, 0};
+// The melody instruments stand about 3 dB over the rest of the band, which `--check`
+// measures; the bass, which counts for much in loudness and little on small speakers, is
+// kept back.
+constexpr Voice kMarimba{0, 12, 127, 70, 40, 0};
+constexpr Voice kFlute{1, 73, 80, 56, 50, 10};
+constexpr Voice kGlockenspiel{2, 9, 120, 84, 50, 0};
 constexpr Voice kPiano{3, 0, 92, 46, 35, 0};
 constexpr Voice kStrings{4, 48, 60, 88, 60, 30};
-constexpr Voice kBass{5, 33, 92, 64, 15, 0};
-constexpr Voice kDrums{kPercussionChannel, 0, 96, 64, 30, 0};
+constexpr Voice kBass{5, 33, 76, 64, 15, 0};
+constexpr Voice kDrums{kPercussionChannel, 0, 90, 64, 30, 0};
 
 // General MIDI percussion keys.
 enum Drum
@@ -231,7 +234,7 @@ const std::vector<BassHit> kBouncingBass = {{0, 2, Degree::Root, 100},
                                             {6, 1, Degree::Octave, 80},
                                             {7, 1, Degree::Fifth, 76}};
 const std::vector<BassHit> kCalmBass = {
-    {0, 4, Degree::Root, 92}, {4, 2, Degree::Fifth, 84}, {6, 2, Degree::Root, 80}};
+    {0, 4, Degree::Root, 84}, {4, 2, Degree::Fifth, 76}, {6, 2, Degree::Root, 72}};
 
 void bassLine(Track& track, const std::vector<ChordSpan>& chart, Tick start, int fromBar, int bars,
               const std::vector<BassHit>& pattern)
@@ -381,12 +384,13 @@ void arrange(Band& band, const Section& section, Tick start)
     const auto chart = parseChords(section.chords, section.transpose);
     const auto melody = parseMelody(section.melody, section.transpose);
     const int bars = countBars(section.chords);
-    const Articulation marimba{0.9, kTicksPerBar, 108};
+    const Articulation marimba{0.9, kTicksPerBar, 104};
     const Articulation glockenspiel{0.8, kTicksPerQuarter, 80};
 
     switch (section.style) {
     case Style::Intro:
-        playLead(band.glockenspiel, kGlockenspiel, melody, start, {0.8, kTicksPerQuarter, 80});
+        // Alone here, the glockenspiel carries the tune by itself.
+        playLead(band.glockenspiel, kGlockenspiel, melody, start, {0.8, kTicksPerQuarter, 118});
         comp(band.piano, chart, start, bars, kSkipHits, -6);
         bassLine(band.bass, chart, start, 2, bars, kBouncingBass);
         break;
@@ -396,25 +400,26 @@ void arrange(Band& band, const Section& section, Tick start)
         bassLine(band.bass, chart, start, 0, bars, kBouncingBass);
         break;
     case Style::Bridge:
+        // A little softer than the verses on either side: a breather before the reprise.
         playLead(band.flute, kFlute, melody, start, {0.96, kTicksPerBar, 92});
         arpeggiate(band.piano, chart, start, bars);
-        pad(band.strings, chart, start, 50);
+        pad(band.strings, chart, start, 40);
         bassLine(band.bass, chart, start, 0, bars, kCalmBass);
         break;
     case Style::Reprise:
         playLead(band.marimba, kMarimba, melody, start, marimba);
         playLead(band.glockenspiel, kGlockenspiel, melody, start, glockenspiel);
         comp(band.piano, chart, start, bars, kSkipHits, 4);
-        pad(band.strings, chart, start, 40);
+        pad(band.strings, chart, start, 32);
         bassLine(band.bass, chart, start, 0, bars, kBouncingBass);
         break;
     case Style::Ending: {
         const Tick lastBar = start + static_cast<Tick>(bars - 1) * kTicksPerBar;
         playLead(band.marimba, kMarimba, melody, start, marimba);
         playLead(band.glockenspiel, kGlockenspiel, melody, start, glockenspiel);
-        comp(band.piano, chart, start, bars - 1, kSkipHits, 4);
+        comp(band.piano, chart, start, bars - 1, kSkipHits, -4);
         rolledChord(band.piano, chart.back().chord, lastBar, kTicksPerBar);
-        pad(band.strings, chart, start, 46);
+        pad(band.strings, chart, start, 24);
         bassLine(band.bass, chart, start, 0, bars - 1, kBouncingBass);
         band.bass.note(lastBar, kTicksPerBar, kBass.channel, bassKey(chart.back().chord), 100);
         // Broaden into the last chord.

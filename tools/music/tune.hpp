@@ -7,6 +7,9 @@
 
 namespace music {
 
+// The channels that carry the tune: marimba, flute and glockenspiel; the rest accompany.
+inline constexpr unsigned kMelodyChannels = 0b111;
+
 // The conductor track (tempo, metre, key, section markers) followed by one track per instrument.
 std::vector<Track> composeTune();
 

@@ -8,8 +8,19 @@
 
 namespace sounds {
 
+struct Level
+{
+    double loudness; // as loudnessOf measures it
+    double peakDb;   // dB full scale
+};
+
+Level levelOf(const WavInfo& info);
+
 // Everything wrong with the file for effect `id`; empty when it is fine.
 std::vector<std::string> checkSound(int id, const Bytes& file);
+
+// Everything wrong with the balance of the jingles, given the loudness of each; empty when fine.
+std::vector<std::string> checkJingles(const std::vector<double>& loudness);
 
 // Checks 100.wav .. 113.wav in the folder; prints a line per file; returns the exit code.
 int checkFolder(const std::string& folder);

@@ -1,5 +1,7 @@
 #include "effects.hpp"
 
+#include "loudness.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -10,6 +12,9 @@
 namespace sounds {
 
 namespace {
+
+// Rounding to 8 bits may lift the peak by half a step; this keeps it under the ceiling.
+constexpr double kCeilingMargin = 0.2;
 
 struct Step
 {
@@ -27,6 +32,14 @@ void play(Signal& out, const Timbre& timbre, std::initializer_list<Step> steps)
     }
 }
 
+// Cuts, fades and brings the effect to the target loudness plus `levelDb`.
+Signal mixed(Signal out, double seconds, double fadeOutSeconds, double levelDb = 0.0)
+{
+    shape(out, seconds, fadeOutSeconds);
+    setLoudness(out, kSampleRate, kTargetLoudness + levelDb, kPeakCeilingDb - kCeilingMargin);
+    return out;
+}
+
 // Harmonic series with amplitudes 1/k^slope.
 std::vector<Partial> harmonics(int count, double slope)
 {
@@ -35,6 +48,23 @@ std::vector<Partial> harmonics(int count, double slope)
         partials.push_back({static_cast<double>(k), 1.0 / std::pow(k, slope)});
     }
     return partials;
+}
+
+// Bends the pitch through the points (time, semitones), gliding smoothly between them.
+double glide(std::initializer_list<std::pair<double, double>> points, double time)
+{
+    const auto* previous = points.begin();
+    for (const auto* point = points.begin(); point != points.end(); ++point) {
+        if (time < point->first) {
+            if (point == points.begin()) {
+                return point->second;
+            }
+            const double x = (time - previous->first) / (point->first - previous->first);
+            return previous->second + (point->second - previous->second) * smoothRamp(x);
+        }
+        previous = point;
+    }
+    return previous->second;
 }
 
 Timbre glockenspiel()
@@ -73,47 +103,52 @@ Timbre brass()
     return t;
 }
 
+// A whoosh that rises into two bubbles popping: something is about to appear. No tune, so
+// that it is not mistaken for a solved word.
 Signal newWord()
 {
     Signal out;
     Noise noise(100);
-    renderNoise(out, {0.0, 0.38, 350.0, 6000.0, 2.0, 0.9, 0.7}, noise);
-    Timbre sparkle = glockenspiel();
-    sparkle.partials[0].decay = 0.2;
-    play(out, sparkle,
-         {{0.10, 0.05, "C5", 0.5},
-          {0.15, 0.05, "E5", 0.55},
-          {0.20, 0.05, "G5", 0.6},
-          {0.25, 0.05, "C6", 0.65},
-          {0.30, 0.08, "E6", 0.7}});
-    finish(out, 0.55, 0.1, kPeakDb);
-    return out;
+    renderNoise(out, {0.0, 0.34, 400.0, 4500.0, 1.5, 0.8, 0.8}, noise);
+    Timbre bubble;
+    bubble.partials = {{1.0, 1.0, 0.05}, {2.0, 0.15, 0.02}};
+    bubble.attack = 0.002;
+    bubble.release = 0.03;
+    // Each pop swoops up a fourth into its note.
+    bubble.bend = [](double time, double) { return -5.0 * (1.0 - smoothRamp(time / 0.035)); };
+    play(out, bubble, {{0.29, 0.06, "E5", 0.8}, {0.39, 0.1, "B5"}});
+    return mixed(out, 0.6, 0.08);
 }
 
+// A dry wood-block tock: it comes ten times a second while a solution is shown.
 Signal letterTick()
 {
     Signal out;
-    Timbre tick;
-    tick.partials = {{1.0, 1.0, 0.012}, {2.01, 0.12, 0.006}};
-    tick.attack = 0.0015;
-    tick.release = 0.01;
-    play(out, tick, {{0.0, 0.04, "A6"}});
-    finish(out, 0.06, 0.015, kPeakDb);
-    return out;
+    Timbre tock;
+    tock.partials = {{1.0, 1.0, 0.06}, {2.66, 0.3, 0.02}, {5.1, 0.1, 0.008}};
+    tock.attack = 0.001;
+    tock.release = 0.045;
+    play(out, tock, {{0.0, 0.035, "C#6"}});
+    Noise noise(101);
+    renderNoise(out, {0.0, 0.006, 3000.0, 2500.0, 1.0, 0.5, 0.2}, noise);
+    // The meter spreads this tenth of a second over its 0.4 s window and reads 6 dB under the
+    // tick's own level; the ear sums over a shorter time and hears it about halfway between.
+    // Hence a trim near the low end of the tolerance.
+    return mixed(out, 0.098, 0.02, -2.5);
 }
 
 Signal wordLost()
 {
     Signal out;
     Timbre muted;
-    muted.partials = harmonics(16, 1.0);
+    muted.partials = harmonics(16, 0.5);
     muted.attack = 0.03;
     muted.release = 0.04;
     // Each note opens and closes like a hand over a bell: "wah".
     muted.brightness = [](double time, double length) {
-        return 0.3 + 0.5 * std::sin(std::numbers::pi * std::clamp(time / length, 0.0, 1.0));
+        return 0.5 + 0.4 * std::sin(std::numbers::pi * std::clamp(time / length, 0.0, 1.0));
     };
-    play(out, muted, {{0.00, 0.26, "D4"}, {0.30, 0.26, "C#4"}, {0.60, 0.26, "C4"}});
+    play(out, muted, {{0.00, 0.26, "G4"}, {0.30, 0.26, "F#4"}, {0.60, 0.26, "F4"}});
 
     Timbre last = muted;
     last.release = 0.08;
@@ -122,44 +157,63 @@ Signal wordLost()
     last.vibratoDelay = 0.1;
     // A wobbling "wah-wah-wah" that sags in pitch as it dies away.
     last.brightness = [](double time, double) {
-        return 0.3 + 0.45 * (0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * 4.5 * time));
+        return 0.5 + 0.4 * (0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * 4.5 * time));
     };
     last.bend = [](double time, double length) {
         return -0.8 * smoothRamp((time - 0.5 * length) / (0.5 * length));
     };
-    play(out, last, {{0.90, 0.42, "B3"}});
-    finish(out, 1.42, 0.06, kPeakDb);
-    return out;
+    play(out, last, {{0.90, 0.42, "E4"}});
+    // Every lost word brings it, and it is the longest effect: kept a little under the rest.
+    return mixed(out, 1.42, 0.06, -1.0);
 }
 
+// Sawtooth-like buzz with a nasal bump around 1.2 kHz, where small speakers still work.
+Timbre buzzer(double fundamentalHz)
+{
+    Timbre t;
+    for (int k = 1; k <= 14; ++k) {
+        const double offFormant = (k * fundamentalHz - 1200.0) / 700.0;
+        t.partials.push_back(
+            {static_cast<double>(k), (1.0 + 1.5 * std::exp(-offFormant * offFormant)) / k});
+    }
+    t.attack = 0.004;
+    t.release = 0.03;
+    t.bend = [](double time, double length) { return -0.6 * smoothRamp(time / length); };
+    return t;
+}
+
+// "Nuh-uh": two rough, falling buzzes a tritone apart, with a bright knock at the start.
 Signal wrongGuess()
 {
     Signal out;
-    Timbre bonk;
-    // Odd harmonics give the buzz; the quick downward pitch gives the "bonk".
-    bonk.partials = {
-        {1, 1.0, 0.12}, {2, 0.25, 0.08}, {3, 0.45, 0.07}, {5, 0.25, 0.05}, {7, 0.12, 0.04}};
-    bonk.attack = 0.003;
-    bonk.release = 0.05;
-    bonk.bend = [](double time, double) { return 7.0 * (1.0 - smoothRamp(time / 0.06)); };
-    play(out, bonk, {{0.0, 0.14, "B2"}});
+    struct Buzz
+    {
+        double start;
+        double length;
+        const char* note;
+    };
+    for (const Buzz& buzz : {Buzz{0.0, 0.075, "A4"}, Buzz{0.105, 0.12, "Eb4"}}) {
+        const double hz = midiToHz(noteNumber(buzz.note));
+        const Timbre timbre = buzzer(hz);
+        // A second voice a quarter tone sharp beats against the first: the roughness of "no".
+        renderNote(out, timbre, {buzz.start, buzz.length, hz, 0.6});
+        renderNote(out, timbre, {buzz.start, buzz.length, hz * 1.03, 0.45});
+    }
     Noise noise(103);
-    renderNoise(out, {0.0, 0.05, 500.0, 200.0, 0.8, 2.0, 0.1}, noise);
-    finish(out, 0.21, 0.04, kPeakDb);
-    return out;
+    renderNoise(out, {0.0, 0.012, 2600.0, 2000.0, 1.0, 1.2, 0.15}, noise);
+    return mixed(out, 0.28, 0.04, -0.5);
 }
 
 Signal rightGuess()
 {
     Signal out;
     Timbre ding;
-    ding.partials = {
-        {1.0, 1.0, 0.045}, {2.0, 0.35, 0.025}, {3.0, 0.15, 0.015}, {4.16, 0.08, 0.008}};
+    ding.partials = {{1.0, 1.0, 0.06}, {2.0, 0.35, 0.03}, {3.0, 0.15, 0.015}, {4.16, 0.08, 0.008}};
     ding.attack = 0.002;
     ding.release = 0.03;
-    play(out, ding, {{0.0, 0.08, "A5"}});
-    finish(out, 0.11, 0.02, kPeakDb);
-    return out;
+    play(out, ding, {{0.0, 0.1, "A5"}});
+    // Short like the letter tick, and trimmed for the same reason.
+    return mixed(out, 0.146, 0.03, -2.0);
 }
 
 Signal gameWon()
@@ -179,10 +233,12 @@ Signal gameWon()
     play(out, glockenspiel(), {{0.72, 0.3, "C7", 0.35}});
     Noise noise(105);
     renderNoise(out, {0.72, 0.9, 8000.0, 6000.0, 0.7, 0.25, 0.02}, noise);
-    finish(out, 1.72, 0.12, kPeakDb);
-    return out;
+    return mixed(out, 1.72, 0.12);
 }
 
+// --- the eight solved-word jingles: each its own instrument, key, contour and rhythm -------
+
+// Handbells ringing down the F major scale in even strokes.
 Signal bellJingle()
 {
     Signal out;
@@ -192,44 +248,52 @@ Signal bellJingle()
                      {2.0, 0.5, 0.35}, {2.52, 0.2, 0.2}, {3.0, 0.15, 0.15}, {4.1, 0.08, 0.08}};
     bell.attack = 0.002;
     bell.release = 0.1;
-    play(out, bell, {{0.0, 0.5, "G5"}, {0.09, 0.5, "C6"}, {0.18, 0.5, "E6"}, {0.27, 0.5, "G6"}});
-    finish(out, 0.85, 0.15, kPeakDb);
-    return out;
+    play(out, bell,
+         {{0.0, 0.4, "C6"},
+          {0.1, 0.4, "Bb5", 0.9},
+          {0.2, 0.4, "A5", 0.9},
+          {0.3, 0.4, "G5", 0.9},
+          {0.4, 0.45, "F5"}});
+    return mixed(out, 0.92, 0.15);
 }
 
+// Marimba climbing D major in three short-short-long steps.
 Signal marimbaJingle()
 {
     Signal out;
     play(out, marimba(),
-         {{0.00, 0.07, "C5"},
-          {0.08, 0.07, "E5"},
-          {0.16, 0.07, "G5"},
-          {0.24, 0.07, "A5"},
-          {0.32, 0.10, "G5"},
-          {0.44, 0.35, "C6"},
-          {0.44, 0.35, "E6", 0.7}});
-    finish(out, 0.85, 0.1, kPeakDb);
-    return out;
+         {{0.00, 0.06, "D5", 0.8},
+          {0.07, 0.06, "E5", 0.8},
+          {0.14, 0.12, "F#5"},
+          {0.28, 0.06, "F#5", 0.8},
+          {0.35, 0.06, "G5", 0.8},
+          {0.42, 0.12, "A5"},
+          {0.56, 0.3, "D6"},
+          {0.56, 0.3, "F#5", 0.6}});
+    return mixed(out, 0.92, 0.1);
 }
 
+// A slide whistle swooping up, dipping and swooping higher, in G and no higher than D6.
 Signal whistleJingle()
 {
     Signal out;
     Timbre whistle;
-    whistle.partials = {{1, 1.0}, {2, 0.05}, {3, 0.02}};
-    whistle.attack = 0.025;
-    whistle.release = 0.05;
+    whistle.partials = {{1, 1.0}, {2, 0.12}, {3, 0.04}};
+    whistle.attack = 0.03;
+    whistle.release = 0.06;
     whistle.vibratoRate = 6.0;
-    whistle.vibratoDepth = 0.3;
-    whistle.vibratoDelay = 0.1;
-    whistle.bend = [](double time, double) { return -2.0 * (1.0 - smoothRamp(time / 0.04)); };
-    play(out, whistle, {{0.00, 0.10, "E6"}, {0.13, 0.10, "G6"}, {0.26, 0.38, "C7"}});
+    whistle.vibratoDepth = 0.25;
+    whistle.vibratoDelay = 0.4;
+    whistle.bend = [](double time, double) {
+        return glide({{0.0, -5.0}, {0.17, 4.0}, {0.26, 0.0}, {0.40, 7.0}}, time);
+    };
+    play(out, whistle, {{0.0, 0.52, "G5"}});
     Noise noise(108);
-    renderNoise(out, {0.0, 0.68, 3000.0, 3500.0, 1.5, 0.05, 0.4}, noise);
-    finish(out, 0.72, 0.06, kPeakDb);
-    return out;
+    renderNoise(out, {0.0, 0.6, 1500.0, 2200.0, 1.5, 0.04, 0.4}, noise);
+    return mixed(out, 0.66, 0.06);
 }
 
+// Tubular chimes zig-zagging up a B-flat major chord in a long-short lilt.
 Signal chimeJingle()
 {
     Signal out;
@@ -239,53 +303,54 @@ Signal chimeJingle()
     chime.attack = 0.002;
     chime.release = 0.15;
     play(out, chime,
-         {{0.0, 0.45, "G5"}, {0.14, 0.45, "E5"}, {0.28, 0.45, "A5"}, {0.42, 0.45, "C6"}});
-    finish(out, 0.98, 0.2, kPeakDb);
-    return out;
+         {{0.00, 0.3, "Bb4"},
+          {0.18, 0.3, "F4", 0.8},
+          {0.24, 0.3, "D5"},
+          {0.42, 0.3, "Bb4", 0.8},
+          {0.48, 0.4, "F5"}});
+    return mixed(out, 0.98, 0.2);
 }
 
+// Glockenspiel sparkling up the C major chord and turning at the top, in quick even notes.
 Signal glockenspielJingle()
 {
     Signal out;
     play(out, glockenspiel(),
-         {{0.00, 0.06, "C6", 0.7},
-          {0.06, 0.06, "E6", 0.75},
-          {0.12, 0.06, "G6", 0.8},
-          {0.18, 0.06, "C7", 0.85},
-          {0.24, 0.06, "G6", 0.8},
-          {0.30, 0.06, "C7", 0.9},
-          {0.36, 0.30, "E7"}});
-    finish(out, 0.75, 0.1, kPeakDb);
-    return out;
+         {{0.00, 0.06, "G5", 0.7},
+          {0.06, 0.06, "C6", 0.75},
+          {0.12, 0.06, "E6", 0.8},
+          {0.18, 0.06, "G6", 0.85},
+          {0.24, 0.06, "E6", 0.8},
+          {0.30, 0.06, "G6", 0.9},
+          {0.36, 0.30, "C7"}});
+    return mixed(out, 0.75, 0.1);
 }
 
+// A square-wave fanfare in A: three repeated staccato notes, a leap up and a turn.
 Signal chipJingle()
 {
     Signal out;
-    Timbre pulse;
-    // A quarter-duty pulse wave, built band-limited from its harmonics.
-    for (int k = 1; k <= 20; ++k) {
-        const double amplitude = std::abs(std::sin(std::numbers::pi * k * 0.25)) / k;
-        if (amplitude > 1e-9) {
-            pulse.partials.push_back({static_cast<double>(k), amplitude});
-        }
+    Timbre square;
+    // Odd harmonics only, falling off faster than a true square: chiptune, but not a rasp.
+    for (int k = 1; k <= 11; k += 2) {
+        square.partials.push_back({static_cast<double>(k), 1.0 / std::pow(k, 1.2)});
     }
-    pulse.attack = 0.002;
-    pulse.release = 0.015;
-    pulse.vibratoRate = 8.0;
-    pulse.vibratoDepth = 0.3;
-    pulse.vibratoDelay = 0.08;
-    const char* run[] = {"C5", "E5", "G5", "C6", "D5", "F5", "A5", "D6", "E5", "G5", "C6", "E6"};
-    double time = 0.0;
-    for (const char* note : run) {
-        play(out, pulse, {{time, 0.035, note, 0.8}});
-        time += 0.045;
-    }
-    play(out, pulse, {{time, 0.2, "G6"}});
-    finish(out, 0.8, 0.04, kPeakDb);
-    return out;
+    square.attack = 0.003;
+    square.release = 0.02;
+    square.vibratoRate = 7.0;
+    square.vibratoDepth = 0.2;
+    square.vibratoDelay = 0.1;
+    play(out, square,
+         {{0.00, 0.04, "E5", 0.8},
+          {0.07, 0.04, "E5", 0.8},
+          {0.14, 0.04, "E5", 0.8},
+          {0.21, 0.15, "A5"},
+          {0.40, 0.05, "G#5", 0.85},
+          {0.47, 0.22, "A5"}});
+    return mixed(out, 0.74, 0.04);
 }
 
+// Kalimba up and back down an E major arch, swung long-short.
 Signal kalimbaJingle()
 {
     Signal out;
@@ -294,16 +359,17 @@ Signal kalimbaJingle()
     kalimba.attack = 0.002;
     kalimba.release = 0.08;
     play(out, kalimba,
-         {{0.00, 0.1, "D6"},
-          {0.08, 0.1, "B5"},
-          {0.16, 0.1, "G5"},
-          {0.24, 0.1, "B5"},
-          {0.32, 0.1, "D6"},
-          {0.40, 0.35, "G6"}});
-    finish(out, 0.85, 0.1, kPeakDb);
-    return out;
+         {{0.00, 0.1, "E5"},
+          {0.10, 0.1, "G#5", 0.8},
+          {0.15, 0.1, "B5"},
+          {0.25, 0.1, "C#6", 0.8},
+          {0.30, 0.1, "B5"},
+          {0.40, 0.1, "G#5", 0.8},
+          {0.45, 0.35, "E5"}});
+    return mixed(out, 0.88, 0.1);
 }
 
+// A harp glissando sweeping two octaves up the E-flat major scale, then a plucked chord.
 Signal harpJingle()
 {
     Signal out;
@@ -316,14 +382,19 @@ Signal harpJingle()
     }
     harp.attack = 0.002;
     harp.release = 0.1;
-    const char* glissando[] = {"C4", "E4", "G4", "C5", "E5", "G5", "C6"};
+    const char* glissando[] = {"Eb4", "F4", "G4",  "Ab4", "Bb4", "C5", "D5", "Eb5",
+                               "F5",  "G5", "Ab5", "Bb5", "C6",  "D6", "Eb6"};
     double time = 0.0;
     for (const char* note : glissando) {
-        play(out, harp, {{time, 0.6, note, 0.8}});
-        time += 0.035;
+        play(out, harp, {{time, 0.4, note, 0.6}});
+        time += 0.028;
     }
-    finish(out, 0.9, 0.15, kPeakDb);
-    return out;
+    play(out, harp,
+         {{0.50, 0.4, "Eb5"},
+          {0.515, 0.4, "G5", 0.9},
+          {0.53, 0.4, "Bb5", 0.9},
+          {0.545, 0.4, "Eb6"}});
+    return mixed(out, 0.98, 0.15);
 }
 
 } // namespace

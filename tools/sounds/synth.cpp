@@ -160,7 +160,7 @@ double peakOf(const Signal& signal)
     return peak;
 }
 
-void finish(Signal& signal, double seconds, double fadeOutSeconds, double peakDb)
+void shape(Signal& signal, double seconds, double fadeOutSeconds)
 {
     std::size_t size = toSamples(seconds);
     size += size % 2; // an even count keeps the data chunk free of a pad byte
@@ -173,14 +173,6 @@ void finish(Signal& signal, double seconds, double fadeOutSeconds, double peakDb
     const std::size_t fadeOut = std::min(size, toSamples(fadeOutSeconds));
     for (std::size_t n = 0; n < fadeOut; ++n) {
         signal[size - 1 - n] *= smoothRamp(static_cast<double>(n) / static_cast<double>(fadeOut));
-    }
-
-    const double peak = peakOf(signal);
-    if (peak > 0) {
-        const double gain = std::pow(10.0, peakDb / 20.0) / peak;
-        for (double& sample : signal) {
-            sample *= gain;
-        }
     }
 }
 

@@ -78,9 +78,9 @@ struct NoiseBurst
 // Adds band-pass filtered noise with a swept centre frequency.
 void renderNoise(Signal& out, const NoiseBurst& burst, Noise& noise);
 
-// Pads or cuts to the length, fades both ends so the file starts and ends at silence,
-// scales the peak to the given level in dB full scale and makes the sample count even.
-void finish(Signal& signal, double seconds, double fadeOutSeconds, double peakDb);
+// Pads or cuts to the length, fades both ends so the file starts and ends at silence and
+// makes the sample count even.
+void shape(Signal& signal, double seconds, double fadeOutSeconds);
 
 double peakOf(const Signal& signal);
 
