@@ -90,8 +90,10 @@ void GameWindow::createMenus()
         services::desktop().openUrl(QString::fromLatin1(maker::homePage));
     });
     mnuEMail = mnuHilf->addAction(QStringLiteral("&E-Mail an Kestrelsoft..."), this, [] {
-        services::desktop().openUrl(QStringLiteral("mailto:") +
-                                    QString::fromLatin1(maker::supportMail));
+        ErrorScope::run(modules::frmMain, "mnuEMail_Click", [] {
+            services::desktop().openUrl(QStringLiteral("mailto:") +
+                                        QString::fromLatin1(maker::supportMail));
+        });
     });
     mnuHilf->addSeparator();
     mnuUeber = mnuHilf->addAction(QStringLiteral("&Über..."), this, &GameWindow::mnuUeber_Click);
@@ -269,18 +271,20 @@ void GameWindow::resizeEvent(QResizeEvent* event)
 
 void GameWindow::Form_Resize()
 {
-    if (isMinimized() || !isVisible())
-        return;
-    if (currentState() == windowplacement::Normal) {
-        // The smallest window is 800 x 600 outside, so the board inside ends a
-        // little smaller by the frame and the menu bar.
-        const QSize frame = frameGeometry().size() - size();
-        if (board_->height() < 600)
-            resize(width(), 600 - frame.height());
-        if (board_->width() < 800)
-            resize(800 - frame.width(), height());
-    }
-    layOut();
+    ErrorScope::run(modules::frmMain, "Form_Resize", [&] {
+        if (isMinimized() || !isVisible())
+            return;
+        if (currentState() == windowplacement::Normal) {
+            // The smallest window is 800 x 600 outside, so the board inside ends a
+            // little smaller by the frame and the menu bar.
+            const QSize frame = frameGeometry().size() - size();
+            if (board_->height() < 600)
+                resize(width(), 600 - frame.height());
+            if (board_->width() < 800)
+                resize(800 - frame.width(), height());
+        }
+        layOut();
+    });
 }
 
 void GameWindow::changeEvent(QEvent* event)

@@ -42,13 +42,20 @@ const QString& TempLanguageFile()
 
 QString GetTempDir()
 {
-    return TrimNull(platform::privateTempDir());
+    QString folder;
+    ErrorScope::run(modules::Allgemein, "GetTempDir",
+                    [&] { folder = TrimNull(platform::privateTempDir()); });
+    return folder;
 }
 
 QString TrimNull(const QString& text)
 {
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.left(nul);
+    QString trimmed;
+    ErrorScope::run(modules::Allgemein, "TrimNull", [&] {
+        const qsizetype nul = text.indexOf(QChar(u'\0'));
+        trimmed = nul < 0 ? text : text.left(nul);
+    });
+    return trimmed;
 }
 
 int WriteResourceToFile(qint16 id, const QString& type, const QString& path)
@@ -80,9 +87,14 @@ void extractLanguageTable()
 
 QString GetLang(qint16 n)
 {
-    const QString key = QStringLiteral("%1").arg(n, 4, 10, QChar(u'0'));
-    const auto value = table().document().value(QStringLiteral("Lang"), key);
-    return value ? value->left(kLongestText) : QString();
+    QString text;
+    ErrorScope::run(modules::Allgemein, "GetLang", [&] {
+        const QString key = QStringLiteral("%1").arg(n, 4, 10, QChar(u'0'));
+        const auto value = table().document().value(QStringLiteral("Lang"), key);
+        if (value)
+            text = value->left(kLongestText);
+    });
+    return text;
 }
 
 QString text(int number)

@@ -78,6 +78,17 @@ public:
         }
     }
 
+    // A statement whose failure is passed over without a report, for code that
+    // must go on whatever happens (the program's last steps).
+    template <typename Statement>
+    void skipOnFailure(Statement&& statement) noexcept
+    {
+        try {
+            statement();
+        } catch (...) {
+        }
+    }
+
     // Leaves the procedure, as the Cancel choice does.
     [[noreturn]] void leave() { throw LeaveProcedure{this}; }
 

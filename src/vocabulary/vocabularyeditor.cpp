@@ -265,11 +265,15 @@ void VocabularyEditor::connectControls()
     connect(Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!List1->selectedItems().isEmpty())
-            Loesch->setEnabled(true);
+        ErrorScope::run(modules::frmEditor, "List1_Click", [&] {
+            if (!List1->selectedItems().isEmpty())
+                Loesch->setEnabled(true);
+        });
     });
-    connect(List1, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { Text1->setText(item->text()); });
+    connect(List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        ErrorScope::run(modules::frmEditor, "List1_DblClick",
+                        [&] { Text1->setText(item->text()); });
+    });
     List1->installEventFilter(this);
 }
 
@@ -439,6 +443,8 @@ void VocabularyEditor::OK_Click()
 
 void VocabularyEditor::reject()
 {
-    EditorDirty() = false;
-    QDialog::reject();
+    ErrorScope::run(modules::frmEditor, "Abbruch_Click", [&] {
+        EditorDirty() = false;
+        QDialog::reject();
+    });
 }

@@ -85,6 +85,8 @@ void InfoDialog::Form_Load()
 
 void InfoDialog::Timer1_Timer()
 {
-    SplashDone = true;
-    close();
+    ErrorScope::run(modules::frmInfo, "Timer1_Timer", [&] {
+        SplashDone = true;
+        close();
+    });
 }

@@ -318,8 +318,10 @@ void OptionsDialog::connectControls()
                 wiederh_Click(index);
         });
     }
-    connect(chkAnzeige, &QCheckBox::toggled, this,
-            [](bool ticked) { settings().Anzeige = ticked ? 1 : 0; });
+    connect(chkAnzeige, &QCheckBox::toggled, this, [](bool ticked) {
+        ErrorScope::run(modules::frmOptions, "chkAnzeige_Click",
+                        [&] { settings().Anzeige = ticked ? 1 : 0; });
+    });
     connect(chkRemove, &QCheckBox::toggled, this,
             [](bool ticked) { settings().Remove = ticked ? 1 : 0; });
     connect(chkHG, &QCheckBox::toggled, this,
