@@ -171,8 +171,12 @@ void GameWindow::Sprache()
 void GameWindow::mnuOpt_Click()
 {
     ErrorScope::run(modules::frmMain, "mnuOpt_Click", [&] {
-        game_->state().RestartRequested = false;
-        showOptionsDialog(*game_, *board_, this);
+        GameState& state = game_->state();
+        state.RestartRequested = false;
+        const OptionsOutcome outcome = showOptionsDialog(board_->field(0)->width(), this);
+        if (outcome.wordList)
+            game_->replaceWordList(*outcome.wordList);
+        state.RestartRequested = outcome.restartRequested;
         board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1);
         layOut();
         game_->restartIfRequested();

@@ -3,7 +3,6 @@
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "errors/errorscope.h"
-#include "game/game.h"
 #include "platform/dialogs.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
@@ -202,14 +201,15 @@ bool isEntryCharacter(QChar typed)
            std::ranges::find(kAccentedCapitals, capital) != kAccentedCapitals.end();
 }
 
-void showVocabularyEditor(Game& game, int fieldWidth, QWidget* parent)
+EditorOutcome showVocabularyEditor(int fieldWidth, QWidget* parent)
 {
-    VocabularyEditor editor(game, fieldWidth, parent);
+    VocabularyEditor editor(fieldWidth, parent);
     editor.exec();
+    return editor.outcome();
 }
 
-VocabularyEditor::VocabularyEditor(Game& game, int fieldWidth, QWidget* parent)
-    : QDialog(parent), game_(game), fieldWidth_(fieldWidth),
+VocabularyEditor::VocabularyEditor(int fieldWidth, QWidget* parent)
+    : QDialog(parent), fieldWidth_(fieldWidth),
       // The interface language's collation puts accented letters beside their
       // base letters (Swedish, as its readers expect, puts Å, Ä and Ö after Z).
       collator_(std::make_unique<QCollator>(interfaceLocale()))
@@ -419,23 +419,23 @@ void VocabularyEditor::Speichern_Click()
         // A failed write has been reported; the changes are still unsaved.
         if (!vocabularyfile::write(list))
             return;
-        game_.replaceWordList(list);
+        outcome_.wordList = list;
         EditorDirty() = false;
-        game_.state().RestartRequested = true;
+        outcome_.restartRequested = true;
     });
 }
 
 void VocabularyEditor::OK_Click()
 {
     ErrorScope::run(modules::frmEditor, "OK_Click", [&] {
-        game_.replaceWordList(entries());
+        outcome_.wordList = entries();
         if (EditorDirty()) {
             const Dialogs::Answer answer = services::dialogs().messageBox(
                 this, text(kSaveChangesMessage), Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
                 settings().Datei);
             if (answer == Dialogs::Answer::Yes)
                 Speichern_Click();
-            game_.state().RestartRequested = true;
+            outcome_.restartRequested = true;
         }
     });
     accept();

@@ -4,19 +4,27 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class EntryBox;
-class Game;
 class QCollator;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QWidget;
 
+// What the editor hands back when it closes.
+struct EditorOutcome
+{
+    // The game's word list from now on, when OK or Save replaced it.
+    std::optional<QStringList> wordList;
+    bool restartRequested = false; // the edits ask for a new game
+};
+
 // Shows the vocabulary editor modally for the file named by the Datei setting of
 // the current language. `fieldWidth` is the width of one letter field of the
 // board, which bounds how long an entry may be.
-void showVocabularyEditor(Game& game, int fieldWidth, QWidget* parent);
+EditorOutcome showVocabularyEditor(int fieldWidth, QWidget* parent);
 
 // The editor's changed mark. Add and Delete set it, Save and Cancel clear it; it
 // outlives the dialog, so a later OK still asks about changes nobody saved.
@@ -37,11 +45,13 @@ class VocabularyEditor : public QDialog
     Q_OBJECT
 
 public:
-    VocabularyEditor(Game& game, int fieldWidth, QWidget* parent = nullptr);
+    explicit VocabularyEditor(int fieldWidth, QWidget* parent = nullptr);
     ~VocabularyEditor() override;
 
     // The list's entries in list order.
     QStringList entries() const;
+
+    const EditorOutcome& outcome() const { return outcome_; }
 
     // Cancel and Esc: the changes are dropped.
     void reject() override;
@@ -64,8 +74,8 @@ private:
     void Speichern_Click();
     void OK_Click();
 
-    Game& game_;
     int fieldWidth_;
+    EditorOutcome outcome_;
     std::unique_ptr<QCollator> collator_;
 
     EntryBox* Text1 = nullptr;

@@ -2,8 +2,6 @@
 
 #include "app/languagetable.h"
 #include "app/settings.h"
-#include "board/board.h"
-#include "game/game.h"
 #include "platform/cp1252.h"
 #include "support/testsupport.h"
 
@@ -55,14 +53,14 @@ protected:
 
     void open()
     {
-        dialog = std::make_unique<OptionsDialog>(game, board);
+        dialog = std::make_unique<OptionsDialog>(27);
         dialog->show();
         QCoreApplication::processEvents();
     }
 
     QString settingsText() const { return cp1252::decode(readFile(environment.settingsPath())); }
 
-    bool restartRequested() { return game.state().RestartRequested; }
+    bool restartRequested() { return dialog->outcome().restartRequested; }
 
     // The upper arrow makes the number larger, the lower one smaller.
     static void pressUpper(QScrollBar* arrows)
@@ -76,9 +74,6 @@ protected:
     }
 
     TestEnvironment environment;
-    Board board;
-    QWidget window;
-    Game game{board, window};
     std::unique_ptr<OptionsDialog> dialog;
 
 private:
@@ -136,7 +131,6 @@ TEST_F(OptionsDialogTest, ArrowsStopAtTheEndsOfTheirRange)
 TEST_F(OptionsDialogTest, OnlyChangesThatNeedANewGameRequestOne)
 {
     addVocabularies({"frostel.dat"});
-    game.state().RestartRequested = true; // loading itself must not leave it set
     open();
     EXPECT_FALSE(restartRequested());
 

@@ -1,9 +1,7 @@
 #include "vocabulary/vocabularyeditor.h"
 
-#include "app/gamewindow.h"
 #include "app/languagetable.h"
 #include "app/settings.h"
-#include "game/game.h"
 #include "platform/cp1252.h"
 #include "platform/screenmetrics.h"
 #include "support/testsupport.h"
@@ -52,7 +50,6 @@ protected:
         EditorDirty() = false;
         QDir(environment.programDir()).mkdir(language::text(166));
         writeWords("PEAR\r\nAPPLE\r\nPLUM\r\n");
-        game().replaceWordList({QStringLiteral("BEFORE")});
     }
 
     void TearDown() override
@@ -62,14 +59,20 @@ protected:
         EditorDirty() = false;
     }
 
-    Game& game() { return window.game(); }
+    // The game's word list as the editor leaves it: the one it handed over, or
+    // the one the game had before.
+    QStringList wordList() const
+    {
+        return editor_->outcome().wordList.value_or(QStringList{QStringLiteral("BEFORE")});
+    }
+    bool restartRequested() const { return editor_->outcome().restartRequested; }
     QString folder() const { return environment.programDir() + u'/' + language::text(166); }
     QString pathOf(const QString& name) const { return folder() + u'/' + name; }
     void writeWords(const QByteArray& bytes) { writeFile(pathOf("words.dat"), bytes); }
 
     VocabularyEditor& open()
     {
-        editor_ = std::make_unique<VocabularyEditor>(game(), kFieldWidth);
+        editor_ = std::make_unique<VocabularyEditor>(kFieldWidth);
         editor_->show();
         return *editor_;
     }
@@ -103,7 +106,6 @@ protected:
     QStringList entries() const { return editor_->entries(); }
 
     TestEnvironment environment;
-    GameWindow window;
     std::unique_ptr<VocabularyEditor> editor_;
 
 private:
@@ -162,7 +164,7 @@ TEST_F(EditorTyping, LowerCaseAccentsStayLowerCaseInTheListTheFileAndTheGame)
 
     click("Speichern");
     EXPECT_TRUE(readFile(pathOf("words.dat")).contains(cp1252::encode("crème brûlée\r\n")));
-    EXPECT_TRUE(game().wordList().contains("crème brûlée"));
+    EXPECT_TRUE(wordList().contains("crème brûlée"));
 }
 
 TEST_F(EditorTyping, TheEntryLengthFitsOneRowOfFieldsAcrossTheScreen)
@@ -181,7 +183,7 @@ TEST_F(EditorTyping, TheEntryLengthFitsOneRowOfFieldsAcrossTheScreen)
 TEST_F(EditorTyping, AFieldWidthOfZeroIsReportedAndLeavesTheLengthOpen)
 {
     environment.reporter.choices = {ErrorChoice::Ignore};
-    VocabularyEditor editor(game(), 0);
+    VocabularyEditor editor(0);
     ASSERT_EQ(environment.reporter.reports.size(), 1);
     EXPECT_EQ(environment.reporter.reports[0].module, "frmEditor");
     EXPECT_EQ(environment.reporter.reports[0].procedure, "Form_Load");
@@ -328,9 +330,9 @@ TEST_F(EditorSaving, WritesEachEntryWithCrLfAndHandsTheListToTheGame)
     add("fig");
     click("Speichern");
     EXPECT_EQ(readFile(pathOf("words.dat")), "APPLE\r\nfig\r\nPEAR\r\nPLUM\r\n");
-    EXPECT_EQ(game().wordList(), QStringList({"APPLE", "fig", "PEAR", "PLUM"}));
+    EXPECT_EQ(wordList(), QStringList({"APPLE", "fig", "PEAR", "PLUM"}));
     EXPECT_FALSE(EditorDirty());
-    EXPECT_TRUE(game().state().RestartRequested);
+    EXPECT_TRUE(restartRequested());
     EXPECT_TRUE(editor_->isVisible());
 
     clickEntry(0);
@@ -338,7 +340,7 @@ TEST_F(EditorSaving, WritesEachEntryWithCrLfAndHandsTheListToTheGame)
     click("Loesch");
     click("Speichern");
     EXPECT_EQ(readFile(pathOf("words.dat")), "");
-    EXPECT_TRUE(game().wordList().isEmpty());
+    EXPECT_TRUE(wordList().isEmpty());
 }
 
 TEST_F(EditorSaving, AFailedSaveIsReportedAndKeepsTheChangesUnsaved)
@@ -351,8 +353,8 @@ TEST_F(EditorSaving, AFailedSaveIsReportedAndKeepsTheChangesUnsaved)
     EXPECT_EQ(environment.reporter.reports[0].module, "frmEditor");
     EXPECT_EQ(environment.reporter.reports[0].procedure, "Speichern_Click");
     EXPECT_TRUE(EditorDirty());
-    EXPECT_FALSE(game().state().RestartRequested);
-    EXPECT_EQ(game().wordList(), QStringList({"BEFORE"}));
+    EXPECT_FALSE(restartRequested());
+    EXPECT_EQ(wordList(), QStringList({"BEFORE"}));
     EXPECT_FALSE(QFileInfo::exists(folder()));
 }
 
@@ -361,8 +363,8 @@ TEST_F(EditorClosing, OkHandsTheListOverAndAsksAboutUnsavedChanges)
     open();
     click("OK");
     EXPECT_TRUE(environment.dialogs.questions.isEmpty());
-    EXPECT_EQ(game().wordList(), QStringList({"APPLE", "PEAR", "PLUM"}));
-    EXPECT_FALSE(game().state().RestartRequested);
+    EXPECT_EQ(wordList(), QStringList({"APPLE", "PEAR", "PLUM"}));
+    EXPECT_FALSE(restartRequested());
     EXPECT_FALSE(editor_->isVisible());
 
     open();
@@ -377,7 +379,7 @@ TEST_F(EditorClosing, OkHandsTheListOverAndAsksAboutUnsavedChanges)
     EXPECT_EQ(question.icon, Dialogs::Icon::Question);
     EXPECT_EQ(readFile(pathOf("words.dat")), "APPLE\r\nPEAR\r\nPLUM\r\n");
     EXPECT_FALSE(EditorDirty());
-    EXPECT_TRUE(game().state().RestartRequested);
+    EXPECT_TRUE(restartRequested());
 }
 
 TEST_F(EditorClosing, TheChangedMarkSurvivesAnOkWithoutSaving)
@@ -387,16 +389,15 @@ TEST_F(EditorClosing, TheChangedMarkSurvivesAnOkWithoutSaving)
     environment.dialogs.answers = {Dialogs::Answer::No};
     click("OK");
     EXPECT_TRUE(EditorDirty());
-    EXPECT_TRUE(game().state().RestartRequested);
-    EXPECT_EQ(game().wordList(), QStringList({"APPLE", "fig", "PEAR", "PLUM"}));
+    EXPECT_TRUE(restartRequested());
+    EXPECT_EQ(wordList(), QStringList({"APPLE", "fig", "PEAR", "PLUM"}));
     EXPECT_EQ(readFile(pathOf("words.dat")), "PEAR\r\nAPPLE\r\nPLUM\r\n");
 
-    game().state().RestartRequested = false;
     open();
     EXPECT_TRUE(EditorDirty());
     click("OK");
     EXPECT_EQ(questionTexts(), QStringList({language::text(152), language::text(152)}));
-    EXPECT_TRUE(game().state().RestartRequested);
+    EXPECT_TRUE(restartRequested());
 }
 
 TEST_F(EditorClosing, CancelAndEscapeDropTheChanges)
@@ -408,8 +409,8 @@ TEST_F(EditorClosing, CancelAndEscapeDropTheChanges)
     click("Abbruch");
     EXPECT_FALSE(editor_->isVisible());
     EXPECT_FALSE(EditorDirty());
-    EXPECT_EQ(game().wordList(), QStringList({"BEFORE"}));
-    EXPECT_FALSE(game().state().RestartRequested);
+    EXPECT_EQ(wordList(), QStringList({"BEFORE"}));
+    EXPECT_FALSE(restartRequested());
     EXPECT_EQ(settings().Datei, "other.dat"); // a new name stays chosen
     EXPECT_FALSE(QFileInfo::exists(pathOf("other.dat")));
 
@@ -419,7 +420,7 @@ TEST_F(EditorClosing, CancelAndEscapeDropTheChanges)
     QTest::keyClick(entryBox(), Qt::Key_Escape);
     EXPECT_FALSE(editor_->isVisible());
     EXPECT_FALSE(EditorDirty());
-    EXPECT_EQ(game().wordList(), QStringList({"BEFORE"}));
+    EXPECT_EQ(wordList(), QStringList({"BEFORE"}));
 }
 
 TEST_F(EditorClosing, CaptionsComeFromTheLanguageButOkIsTheSameInEach)

@@ -2,9 +2,7 @@
 
 #include "app/languagetable.h"
 #include "app/settings.h"
-#include "board/board.h"
 #include "errors/errorscope.h"
-#include "game/game.h"
 #include "platform/programdir.h"
 #include "vocabulary/vocabularyeditor.h"
 
@@ -178,14 +176,15 @@ using WrappingRadioButton =
 
 } // namespace
 
-void showOptionsDialog(Game& game, Board& board, QWidget* parent)
+OptionsOutcome showOptionsDialog(int fieldWidth, QWidget* parent)
 {
-    OptionsDialog dialog(game, board, parent);
+    OptionsDialog dialog(fieldWidth, parent);
     dialog.exec();
+    return dialog.outcome();
 }
 
-OptionsDialog::OptionsDialog(Game& game, Board& board, QWidget* parent)
-    : QDialog(parent), game_(game), board_(board)
+OptionsDialog::OptionsDialog(int fieldWidth, QWidget* parent)
+    : QDialog(parent), fieldWidth_(fieldWidth)
 {
     setObjectName(modules::frmOptions);
     setFixedSize(kWidth, kHeight);
@@ -380,7 +379,7 @@ void OptionsDialog::Form_Load()
             wortsch_Click(chosen);
         }
 
-        game_.state().RestartRequested = false;
+        outcome_.restartRequested = false;
     });
 }
 
@@ -440,7 +439,11 @@ void OptionsDialog::EditButt_Click()
     ErrorScope::run(modules::frmOptions, "EditButt_Click", [&] {
         if (!lock_.check(this))
             return;
-        showVocabularyEditor(game_, board_.field(0)->width(), this);
+        const EditorOutcome edited = showVocabularyEditor(fieldWidth_, this);
+        if (edited.wordList)
+            outcome_.wordList = edited.wordList;
+        if (edited.restartRequested)
+            requestRestart();
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
         cmdOK->setFocus();
@@ -540,7 +543,7 @@ void OptionsDialog::selectFileQuietly(int row)
 
 void OptionsDialog::requestRestart()
 {
-    game_.state().RestartRequested = true;
+    outcome_.restartRequested = true;
 }
 
 void OptionsDialog::changeEvent(QEvent* event)

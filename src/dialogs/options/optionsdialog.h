@@ -4,10 +4,11 @@
 
 #include <QDialog>
 
-#include <array>
+#include <QStringList>
 
-class Board;
-class Game;
+#include <array>
+#include <optional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,10 +19,18 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 
-// Shows the options dialog modally. It changes the settings record in place,
-// writes the settings file on OK and sets the game's RestartRequested when a
-// change needs a new game.
-void showOptionsDialog(Game& game, Board& board, QWidget* parent);
+// What the options dialog hands back when it closes.
+struct OptionsOutcome
+{
+    bool restartRequested = false; // a change asks for a new game
+    // The game's word list from now on, when the vocabulary editor replaced it.
+    std::optional<QStringList> wordList;
+};
+
+// Shows the options dialog modally. It changes the settings record in place and
+// writes the settings file on OK. `fieldWidth` is the width of one letter field
+// of the board, which bounds the entries of the vocabulary editor.
+OptionsOutcome showOptionsDialog(int fieldWidth, QWidget* parent);
 
 // The options dialog. Its controls write their settings the moment they are
 // used; OK writes the section "Einstellungen" to the settings file. Closing it
@@ -35,7 +44,9 @@ public:
     static constexpr int kNumbers = 3; // players, hints, minimum word length
     static constexpr int kMotifs = 5;
 
-    OptionsDialog(Game& game, Board& board, QWidget* parent = nullptr);
+    explicit OptionsDialog(int fieldWidth, QWidget* parent = nullptr);
+
+    const OptionsOutcome& outcome() const { return outcome_; }
 
     QScrollBar* arrows(int index) const { return vsczahl.at(index); }
     QLabel* number(int index) const { return Zahl.at(index); }
@@ -85,8 +96,8 @@ private:
     void selectFileQuietly(int row);
     void requestRestart();
 
-    Game& game_;
-    Board& board_;
+    int fieldWidth_;
+    OptionsOutcome outcome_;
     PasswordLock lock_;
 
     QGroupBox* Frame1 = nullptr;
