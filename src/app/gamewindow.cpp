@@ -17,6 +17,7 @@
 #include "platform/programdir.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
+#include "vocabulary/languagevocabulary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +46,8 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(modules::frmMain);
     board_ = new Board(this);
     setCentralWidget(board_);
-    game_ = new Game(*board_, *this);
+    vocabulary_ = std::make_unique<LanguageVocabulary>();
+    game_ = new Game(*board_, *this, *vocabulary_);
     createMenus();
     setMinimumSize(320, 240);
 

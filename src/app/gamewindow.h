@@ -4,8 +4,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class Board;
 class Game;
+class LanguageVocabulary;
 class HelpWindow;
 class QAction;
 class QMenu;
@@ -61,6 +64,7 @@ private:
     qint16 currentState() const;
     QRect frameInTwips() const;
 
+    std::unique_ptr<LanguageVocabulary> vocabulary_;
     Board* board_ = nullptr;
     Game* game_ = nullptr;
     HelpWindow* help_ = nullptr;

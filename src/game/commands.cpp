@@ -25,7 +25,9 @@ enum ToolButton
 
 } // namespace
 
-Game::Game(Board& board, QWidget& window) : board_(board), window_(window) {}
+Game::Game(Board& board, QWidget& window, VocabularySource& vocabulary)
+    : board_(board), window_(window), vocabulary_(vocabulary)
+{}
 
 void Game::PicBut_click(int index)
 {

@@ -13,6 +13,7 @@
 class Board;
 struct BoardView;
 class QWidget;
+class VocabularySource;
 
 // The game played on the board: players and scores, the word list, setting up
 // words, guesses and the game commands. Its state is the one truth about the
@@ -26,7 +27,7 @@ class Game : public QObject
     Q_OBJECT
 
 public:
-    Game(Board& board, QWidget& window);
+    Game(Board& board, QWidget& window, VocabularySource& vocabulary);
 
     GameState& state() { return state_; }
     const GameState& state() const { return state_; }
@@ -106,6 +107,7 @@ private:
 
     Board& board_;
     QWidget& window_;
+    VocabularySource& vocabulary_;
     GameState state_;
     Alphabet alphabet_;
     QStringList List1;

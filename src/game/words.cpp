@@ -8,9 +8,9 @@
 #include "board/board.h"
 #include "errors/errorscope.h"
 #include "game/random.h"
+#include "game/vocabularysource.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "vocabulary/vocabularyfile.h"
 
 #include <QApplication>
 
@@ -44,8 +44,7 @@ void Game::List1_Ini()
     List1.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ErrorScope::run(modules::frmMain, "List1_Ini", [&] {
-        const auto read = vocabularyfile::readForPlay(settings().minLen);
-        List1 = read.entries;
+        List1 = vocabulary_.wordsForPlay(settings().minLen);
         if (List1.isEmpty()) {
             // An empty file is treated like one without usable entries: the
             // built-in words stand in, so a draw never takes from an empty list.
