@@ -12,6 +12,9 @@ FROSTEL_PACKAGES=(
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdotool x11-apps
+  qt6-wayland weston libweston-10-dev
+  qt6-translations-l10n
+  desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 install_missing_packages() {

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "platform/systemtranslations.h"
 
 #include <QApplication>
 
@@ -6,5 +7,6 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frostel"));
+    platform::installSystemTranslations(application);
     return runFrostel(application);
 }

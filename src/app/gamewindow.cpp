@@ -338,7 +338,10 @@ void GameWindow::Form_Unload()
     unloaded_ = true;
     game_->stop(); // nothing suspended in a wait goes on once the window closes
     ErrorScope::run(modules::frmMain, "Form_Unload", [&] {
-        windowplacement::save(currentState(), frameInTwips());
+        windowplacement::save(currentState(), frameInTwips(),
+                              screenmetrics::windowPositionsKnown()
+                                  ? windowplacement::Position::Known
+                                  : windowplacement::Position::Unknown);
         if (settings().Music != 0)
             stopMusic();
     });

@@ -2,7 +2,7 @@
 
 #include "errors/errorscope.h"
 #include "platform/inifile.h"
-#include "platform/programdir.h"
+#include "platform/userfolder.h"
 
 #include <algorithm>
 
@@ -32,7 +32,7 @@ constexpr int kNameBuffer = 25;
 
 QString path()
 {
-    return programdir::path() + QStringLiteral("/Frostel.ini");
+    return userfolder::path() + QStringLiteral("/Frostel.ini");
 }
 
 qint16 GetIniInt(const QString& section, const QString& key, qint32 fallback)

@@ -58,12 +58,14 @@ Placement read(const ScreenInfo& screen)
     return placement;
 }
 
-void save(qint16 state, const QRect& twips)
+void save(qint16 state, const QRect& twips, Position position)
 {
     using settingsfile::SaveIni;
     if (state == Normal) {
-        SaveIni(kSection, QStringLiteral("Left"), storable(twips.left()));
-        SaveIni(kSection, QStringLiteral("Top"), storable(twips.top()));
+        if (position == Position::Known) {
+            SaveIni(kSection, QStringLiteral("Left"), storable(twips.left()));
+            SaveIni(kSection, QStringLiteral("Top"), storable(twips.top()));
+        }
         SaveIni(kSection, QStringLiteral("Width"), storable(twips.width()));
         SaveIni(kSection, QStringLiteral("Height"), storable(twips.height()));
         SaveIni(kSection, QStringLiteral("Status"), settingsfile::numberText(Normal));

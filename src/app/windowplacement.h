@@ -30,8 +30,17 @@ struct ScreenInfo
 
 Placement read(const ScreenInfo& screen);
 
+// Whether the window's position on the screen can be known. Wayland keeps
+// window positions to the compositor, so a program there sees only zeros.
+enum class Position
+{
+    Known,
+    Unknown
+};
+
 // Normal: Left, Top, Width, Height and Status 0; maximised: Status 2 only;
-// minimised: nothing, so the placement of an earlier run stays.
-void save(qint16 state, const QRect& twips);
+// minimised: nothing, so the placement of an earlier run stays. An unknown
+// position leaves the stored Left and Top as they are.
+void save(qint16 state, const QRect& twips, Position position = Position::Known);
 
 } // namespace windowplacement

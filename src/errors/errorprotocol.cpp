@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
+#include "platform/userfolder.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -138,12 +139,12 @@ QString filePath(const QString& folder, const QString& baseName, const QString& 
 
 QString logFilePath()
 {
-    return filePath(programdir::path(), programdir::baseName(), QStringLiteral(".EPT"));
+    return filePath(userfolder::path(), programdir::baseName(), QStringLiteral(".EPT"));
 }
 
 QString protocolFilePath()
 {
-    return filePath(programdir::path(), programdir::baseName(), QStringLiteral(".ERR"));
+    return filePath(userfolder::path(), programdir::baseName(), QStringLiteral(".ERR"));
 }
 
 bool appendToLog(const QString& path, const QString& protocol)

@@ -39,6 +39,7 @@ QStringList printerLines(const QString& protocol);
 // The folder, a separator unless the folder already ends in one, the base name
 // and the extension (".EPT" for the running log, ".ERR" for the saved protocol).
 QString filePath(const QString& folder, const QString& baseName, const QString& extension);
+// Both in the player's folder.
 QString logFilePath();
 QString protocolFilePath();
 

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// The folder of the executable, without a trailing separator. Settings, the
-// vocabulary folders, the music and the help live here.
+// The folder of the executable, without a trailing separator. The shipped
+// vocabulary folders, the music and the help live here, and the player's own
+// files too when the folder can be written (see userfolder.h).
 namespace programdir {
 
 QString path();

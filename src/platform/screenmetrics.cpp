@@ -42,4 +42,10 @@ QSize screenSizeInTwips()
     return {pixels.width() * twipsPerPixelX(), pixels.height() * twipsPerPixelY()};
 }
 
+bool windowPositionsKnown()
+{
+    // "wayland", and "wayland-egl" and the like for its variants.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace screenmetrics

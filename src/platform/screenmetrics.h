@@ -11,4 +11,8 @@ int twipsPerPixelY();
 QSize screenSizeInPixels();
 QSize screenSizeInTwips();
 
+// False where the windowing system tells programs nothing of where their
+// windows stand (Wayland): positions read there are zeros, not the truth.
+bool windowPositionsKnown();
+
 } // namespace screenmetrics

@@ -5,6 +5,7 @@
 #include "errors/errorscope.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
+#include "platform/userfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -184,6 +185,21 @@ bool appendWithinLimit(ErrorScope& scope, QStringList& entries, const QString& e
     });
 }
 
+QString message(qint16 languageOffset, int number)
+{
+    const int key = languageOffset + number;
+    return key > 32767 ? QString() : language::GetLang(static_cast<qint16>(key));
+}
+
+// Language folder / file name; a name that could leave the folder gives the
+// language's default file.
+QString pathInLanguageFolder(qint16 languageOffset, const QString& datei)
+{
+    const QString fileName =
+        isPlainFileName(datei) ? datei : message(languageOffset, kDefaultFileMessage);
+    return message(languageOffset, kLanguageFolderMessage) + u'/' + fileName;
+}
+
 QString defaultFileName()
 {
     return language::text(kDefaultFileMessage);
@@ -229,12 +245,32 @@ bool isPlainFileName(const QString& datei)
 
 QString resolvePath(qint16 languageOffset, const QString& datei)
 {
-    const auto message = [languageOffset](int number) {
-        const int key = languageOffset + number;
-        return key > 32767 ? QString() : language::GetLang(static_cast<qint16>(key));
-    };
-    const QString fileName = isPlainFileName(datei) ? datei : message(kDefaultFileMessage);
-    return programdir::path() + u'/' + message(kLanguageFolderMessage) + u'/' + fileName;
+    const QString inLanguageFolder = pathInLanguageFolder(languageOffset, datei);
+    const QString own = userfolder::path() + u'/' + inLanguageFolder;
+    if (QFileInfo::exists(own))
+        return own;
+    return programdir::path() + u'/' + inLanguageFolder;
+}
+
+QString savePath(qint16 languageOffset, const QString& datei)
+{
+    return userfolder::path() + u'/' + pathInLanguageFolder(languageOffset, datei);
+}
+
+QStringList fileNames(qint16 languageOffset)
+{
+    const QString languageFolder = message(languageOffset, kLanguageFolderMessage);
+    QStringList names;
+    for (const QString& folder : {userfolder::path(), programdir::path()}) {
+        names +=
+            QDir(folder + u'/' + languageFolder)
+                .entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    }
+    names.removeDuplicates();
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
 }
 
 QStringList splitEntries(QStringView text)
@@ -290,8 +326,12 @@ bool write(const QStringList& entries, Caller caller)
         // redirected, so saving never overwrites a file the user did not name.
         if (!datei.isEmpty() && !isPlainFileName(datei))
             throw RunTimeError(RunTimeError::BadFileNameOrNumber);
-        const QString path = resolvePath(language::LanguageOffset(), datei);
+        const QString path = savePath(language::LanguageOffset(), datei);
         const QByteArray bytes = fileText(entries);
+        // The program folder comes with its language folders; the player's
+        // folder gets each with the first vocabulary saved in that language.
+        if (!userfolder::inProgramFolder())
+            QDir().mkdir(QFileInfo(path).path());
         scope.attempt([&] {
             replaceFile(path, bytes);
             written = true;

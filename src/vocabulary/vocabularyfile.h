@@ -7,9 +7,12 @@
 #include <QStringList>
 #include <QStringView>
 
-// A vocabulary file: Windows-1252 text in the folder of the current language
-// below the program folder, one or more entries per line. The game reads it for
-// play, the editor reads it for editing and writes it back.
+// A vocabulary file: Windows-1252 text in the folder of the current language,
+// one or more entries per line. The game reads it for play, the editor reads it
+// for editing and writes it back. The language folders of the program folder
+// hold the shipped files; those of the player's folder (the same folder when
+// the program folder can be written) hold the files the player saved, which
+// stand in for shipped ones of the same name.
 namespace vocabularyfile {
 
 // A list position is a 16-bit number, so no list holds more entries than this.
@@ -26,10 +29,18 @@ inline constexpr Caller kGameLoad{modules::frmMain, "List1_Ini"};
 inline constexpr Caller kEditorLoad{modules::frmEditor, "List1_Ini"};
 inline constexpr Caller kEditorSave{modules::frmEditor, "Speichern_Click"};
 
-// Program folder / language folder (message 166) / file name. An empty name, or
-// one that could reach outside the language folder, gives the language's
-// default file (message 146).
+// The file to read: language folder (message 166) / file name in the player's
+// folder when it is there, else in the program folder. An empty name, or one
+// that could reach outside the language folder, gives the language's default
+// file (message 146).
 QString resolvePath(qint16 languageOffset, const QString& datei);
+
+// The file to save: the same name in the player's folder.
+QString savePath(qint16 languageOffset, const QString& datei);
+
+// The vocabulary files of a language in both folders, each name once, sorted
+// without regard to letter case.
+QStringList fileNames(qint16 languageOffset);
 
 // False for names that are empty or could leave the language folder.
 bool isPlainFileName(const QString& datei);

@@ -60,6 +60,25 @@ TEST(WindowPlacement, SavesByWindowState)
               "[Window]\r\nStatus= 0\r\nLeft= 150\r\nTop=-30\r\nWidth= 12000\r\nHeight= 9000\r\n");
 }
 
+TEST(WindowPlacement, AnUnknownPositionKeepsTheStoredOne)
+{
+    TestEnvironment environment;
+    const QByteArray stored = "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 900\r\n";
+    writeFile(environment.settingsPath(), stored);
+    save(Normal, QRect(0, 0, 13500, 9750), Position::Unknown);
+    EXPECT_EQ(readFile(environment.settingsPath()),
+              "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 900\r\nWidth= 13500\r\n"
+              "Height= 9750\r\n");
+
+    writeFile(environment.settingsPath(), "");
+    save(Normal, QRect(0, 0, 12000, 9000), Position::Unknown);
+    EXPECT_EQ(readFile(environment.settingsPath()),
+              "[Window]\r\nWidth= 12000\r\nHeight= 9000\r\nStatus= 0\r\n")
+        << "without a stored position the next start centres the window";
+    save(Maximised, QRect(0, 0, 0, 0), Position::Unknown);
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("Status= 2\r\n"));
+}
+
 TEST(WindowPlacement, AHugeWindowStoresWhatTheNextStartCanRead)
 {
     TestEnvironment environment;

@@ -202,6 +202,21 @@ TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)
     EXPECT_TRUE(settingsText().contains("Datei1000=alpha.dat\r\n"));
 }
 
+TEST_F(OptionsDialogTest, AnInstalledProgramListsTheShippedAndThePlayersFiles)
+{
+    addVocabularies({"frostel.dat", "shipped.dat"});
+    const InstalledProgramFolder installed(environment);
+    QDir().mkpath(environment.playerDir() + "/english");
+    for (const char* name : {"frostel.dat", "Mine.dat"})
+        writeFile(environment.playerDir() + "/english/" + name, "PEAR\r\n");
+    open();
+    QStringList names;
+    for (int row = 0; row < dialog->fileList()->count(); ++row)
+        names.append(dialog->fileList()->item(row)->text());
+    EXPECT_EQ(names, QStringList({"frostel.dat", "Mine.dat", "shipped.dat"}));
+    dialog.reset();
+}
+
 TEST_F(OptionsDialogTest, DoubleClicksActAsOk)
 {
     addVocabularies({"a.dat", "b.dat"});

@@ -2,8 +2,11 @@
 
 #include "platform/programdir.h"
 #include "platform/services.h"
+#include "platform/userfolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDirIterator>
 #include <QFile>
 
 #include <algorithm>
@@ -102,10 +105,12 @@ ErrorChoice ScriptedReporter::OnError(const QString& module, const QString& proc
     return choice;
 }
 
-TestEnvironment::TestEnvironment() : previousRuntimeDir_(qgetenv("XDG_RUNTIME_DIR"))
+TestEnvironment::TestEnvironment()
+    : previousRuntimeDir_(qgetenv("XDG_RUNTIME_DIR")), previousDataHome_(qgetenv("XDG_DATA_HOME"))
 {
     QFile::setPermissions(tempDir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tempDir_.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()));
     programdir::setForTesting(programDir_.path(), QStringLiteral("frostel"));
     services::install(&clock, &dialogs, &desktop);
     errors::installReporter(&reporter);
@@ -116,12 +121,58 @@ TestEnvironment::~TestEnvironment()
     errors::installReporter(nullptr);
     services::install(nullptr, nullptr, nullptr);
     programdir::setForTesting({}, {});
+    userfolder::setInstalledTreeForTesting({});
     qputenv("XDG_RUNTIME_DIR", previousRuntimeDir_);
+    qputenv("XDG_DATA_HOME", previousDataHome_);
 }
 
 QString TestEnvironment::settingsPath() const
 {
     return programDir() + QStringLiteral("/Frostel.ini");
+}
+
+namespace {
+
+constexpr auto kReadAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                               QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
+void setFolderPermissions(const QString& folder, QFile::Permissions permissions)
+{
+    QDirIterator folders(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext())
+        QFile::setPermissions(folders.next(), permissions);
+    QFile::setPermissions(folder, permissions);
+}
+
+} // namespace
+
+InstalledProgramFolder::InstalledProgramFolder(const TestEnvironment& environment)
+    : folder_(environment.programDir())
+{
+    userfolder::setInstalledTreeForTesting(folder_);
+    setFolderPermissions(folder_, kReadAndEnter);
+}
+
+InstalledProgramFolder::~InstalledProgramFolder()
+{
+    setFolderPermissions(folder_, kReadAndEnter | QFile::WriteOwner);
+    userfolder::setInstalledTreeForTesting({});
+}
+
+QStringList InstalledProgramFolder::contents() const
+{
+    QStringList entries;
+    QDirIterator all(folder_, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                     QDirIterator::Subdirectories);
+    while (all.hasNext()) {
+        const QFileInfo entry(all.next());
+        entries.append(QStringLiteral("%1 %2 %3")
+                           .arg(entry.filePath())
+                           .arg(entry.size())
+                           .arg(entry.lastModified().toMSecsSinceEpoch()));
+    }
+    entries.sort();
+    return entries;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

@@ -107,6 +107,9 @@ public:
     ~TestEnvironment();
 
     QString programDir() const { return programDir_.path(); }
+    // The player's folder when the program folder cannot be written: "frostel"
+    // in the test's own XDG_DATA_HOME.
+    QString playerDir() const { return dataHome_.path() + QStringLiteral("/frostel"); }
     QString tempDir() const { return tempDir_.path() + QLatin1Char('/'); }
     QString settingsPath() const;
 
@@ -118,7 +121,28 @@ public:
 private:
     QTemporaryDir programDir_;
     QTemporaryDir tempDir_;
+    QTemporaryDir dataHome_;
     QByteArray previousRuntimeDir_;
+    QByteArray previousDataHome_;
+};
+
+// Makes the test's program folder stand for one installed for everyone: the
+// program then treats it as read-only even when the tests run as root, and the
+// folder's permissions shut out everyone else. Undone on destruction.
+class InstalledProgramFolder
+{
+public:
+    explicit InstalledProgramFolder(const TestEnvironment& environment);
+    ~InstalledProgramFolder();
+    InstalledProgramFolder(const InstalledProgramFolder&) = delete;
+    InstalledProgramFolder& operator=(const InstalledProgramFolder&) = delete;
+
+    // Every entry below the folder with its size and modification time: equal
+    // lists before and after show that nothing was written there.
+    QStringList contents() const;
+
+private:
+    QString folder_;
 };
 
 // Writes bytes to a file, creating or replacing it.

@@ -29,7 +29,6 @@ std::vector<Picture> buildCatalogue()
         {QStringLiteral("info1.png"), mascotPicture},
         {QStringLiteral("info2.png"), titleLinePicture},
         {QStringLiteral("frostel.png"), [] { return programIcon(256); }},
-        {QStringLiteral("frostel-48.png"), [] { return programIcon(48); }},
     };
     for (int language = 0; language < kFlagCount; ++language) {
         pictures.push_back(
@@ -46,14 +45,27 @@ const std::vector<Picture>& catalogue()
     return pictures;
 }
 
-bool writeCatalogue(const QString& folder)
+const std::vector<Picture>& iconCatalogue()
+{
+    static const std::vector<Picture> icons = [] {
+        std::vector<Picture> sizes;
+        for (const int edge : kIconEdges) {
+            sizes.push_back(
+                {QStringLiteral("frostel-%1.png").arg(edge), [edge] { return programIcon(edge); }});
+        }
+        return sizes;
+    }();
+    return icons;
+}
+
+bool writePictures(const std::vector<Picture>& pictures, const QString& folder)
 {
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return false;
     }
     bool allWritten = true;
-    for (const Picture& picture : catalogue()) {
+    for (const Picture& picture : pictures) {
         const QString path = QDir(folder).filePath(picture.fileName);
         if (!picture.render().save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -63,10 +75,10 @@ bool writeCatalogue(const QString& folder)
     return allWritten;
 }
 
-bool checkCatalogue(const QString& folder)
+bool checkPictures(const std::vector<Picture>& pictures, const QString& folder)
 {
     bool allPresent = true;
-    for (const Picture& picture : catalogue()) {
+    for (const Picture& picture : pictures) {
         const QString path = QDir(folder).filePath(picture.fileName);
         const QImage stored(path);
         const QSize expected = picture.render().size();

@@ -17,11 +17,23 @@ struct Picture
 // Every picture this tool makes, with the file name the game loads it by.
 const std::vector<Picture>& catalogue();
 
-// Renders the whole catalogue into `folder` (created if missing); lists failures on stderr.
-bool writeCatalogue(const QString& folder);
+// The program icon at every size of the icon theme, "frostel-16.png" to "frostel-256.png". The
+// desktop installs them; the game itself does not load them.
+const std::vector<Picture>& iconCatalogue();
 
-// Whether `folder` holds every picture of the catalogue, readable and of the size it is made at;
+// Renders the pictures into `folder` (created if missing); lists failures on stderr.
+bool writePictures(const std::vector<Picture>& pictures, const QString& folder);
+inline bool writeCatalogue(const QString& folder)
+{
+    return writePictures(catalogue(), folder);
+}
+
+// Whether `folder` holds every one of the pictures, readable and of the size it is made at;
 // lists what is missing or wrong on stderr.
-bool checkCatalogue(const QString& folder);
+bool checkPictures(const std::vector<Picture>& pictures, const QString& folder);
+inline bool checkCatalogue(const QString& folder)
+{
+    return checkPictures(catalogue(), folder);
+}
 
 } // namespace uiart

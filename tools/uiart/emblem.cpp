@@ -8,6 +8,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace uiart {
@@ -135,6 +136,95 @@ void paintIconLine(QPainter& painter, const IconStyle& style)
     paintPeg(painter, QPointF(card.center().x(), rope.yAt(card.center().x())), 58);
 }
 
+// Whole pixels of the small icon: each part is a run of pixels, no edge falls
+// between two of them.
+struct SmallIconGrid
+{
+    explicit SmallIconGrid(int edge)
+        : edge(edge), rope(std::lround(edge * 0.25)), ropeHeight(edge < 32 ? 2 : 3),
+          card(QRect(0, 0, std::lround(edge * 0.5), std::lround(edge * 0.62)))
+    {
+        card.moveTo((edge - card.width()) / 2, rope + 1);
+    }
+
+    int edge;
+    int rope;       // the rope's top row
+    int ropeHeight; // rows
+    QRect card;
+};
+
+void paintSmallBackdrop(QPainter& painter, const SmallIconGrid& grid)
+{
+    const QRectF tile(1, 1, grid.edge - 2, grid.edge - 2);
+    const double radius = grid.edge * 0.2;
+    QPainterPath shape;
+    shape.addRoundedRect(tile, radius, radius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(verticalGradient(tile.top(), tile.bottom(), QColor(0xa9, 0xdb, 0xff),
+                                      QColor(0x2f, 0x78, 0xcf)));
+    painter.drawPath(shape);
+
+    painter.save();
+    painter.setClipPath(shape);
+    const int snowTop = std::lround(grid.edge * 0.82);
+    painter.fillRect(QRect(0, snowTop, grid.edge, grid.edge - snowTop), Qt::white);
+    painter.fillRect(QRect(0, grid.rope, grid.edge, grid.ropeHeight), QColor(0x5e, 0x45, 0x26));
+    painter.fillRect(QRect(0, grid.rope, grid.edge, grid.ropeHeight - 1), QColor(0xdd, 0xc6, 0x94));
+    if (grid.edge >= 22) {
+        for (const QPointF share : {QPointF(0.16, 0.5), QPointF(0.8, 0.42), QPointF(0.78, 0.7)}) {
+            painter.fillRect(
+                QRect(std::lround(grid.edge * share.x()), std::lround(grid.edge * share.y()), 1, 1),
+                Qt::white);
+        }
+    }
+    painter.restore();
+
+    painter.setPen(QPen(QColor(0x1d, 0x4f, 0x91), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+void paintSmallCard(QPainter& painter, const SmallIconGrid& grid)
+{
+    const QRect card = grid.card;
+    painter.setPen(QPen(QColor(0x8d, 0xa0, 0xb6), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), 1, 1);
+
+    // A block capital F: the stem, the top bar and the shorter middle bar.
+    const QColor ink(0x1e, 0x6f, 0xd9);
+    const int margin = std::max(2, static_cast<int>(std::lround(card.height() * 0.2)));
+    const int width = std::lround(card.width() * 0.62);
+    const int stroke = std::max(2, static_cast<int>(std::lround(width * 0.36)));
+    const QRect letter(card.left() + (card.width() - width + 1) / 2, card.top() + margin, width,
+                       card.height() - 2 * margin);
+    painter.fillRect(QRect(letter.topLeft(), QSize(stroke, letter.height())), ink);
+    painter.fillRect(QRect(letter.topLeft(), QSize(width, stroke)), ink);
+    const int middle = letter.top() + std::lround(letter.height() * 0.45);
+    painter.fillRect(
+        QRect(letter.left(), middle, std::lround(width * 0.8), std::max(1, stroke - 1)), ink);
+}
+
+void paintSmallPeg(QPainter& painter, const SmallIconGrid& grid)
+{
+    const int width = std::max(2, grid.edge / 8);
+    const int height = std::lround(grid.edge * 0.25);
+    const QRect peg((grid.edge - width) / 2, grid.rope - std::lround(height * 0.4), width, height);
+    painter.fillRect(peg, QColor(0x7a, 0x52, 0x2a));
+    if (width >= 3)
+        painter.fillRect(peg.adjusted(1, 1, -1, -1), QColor(0xe7, 0xbf, 0x80));
+}
+
+QImage smallProgramIcon(int edge)
+{
+    const SmallIconGrid grid(edge);
+    return renderSupersampled(QSize(edge, edge), [&grid](QPainter& painter) {
+        paintSmallBackdrop(painter, grid);
+        paintSmallCard(painter, grid);
+        paintSmallPeg(painter, grid);
+    });
+}
+
 } // namespace
 
 QImage titleLinePicture()
@@ -144,6 +234,8 @@ QImage titleLinePicture()
 
 QImage programIcon(int edge)
 {
+    if (edge < 48)
+        return smallProgramIcon(edge);
     const bool small = edge < 128;
     const IconStyle style{!small, small ? 1.7 : 1.0};
     return renderSupersampled(QSize(edge, edge), [edge, style](QPainter& painter) {

@@ -3,11 +3,10 @@
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "errors/errorscope.h"
-#include "platform/programdir.h"
 #include "vocabulary/vocabularyeditor.h"
+#include "vocabulary/vocabularyfile.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,7 +41,6 @@ constexpr int kPlayersLabel = 111;
 constexpr int kEditVocabulary = 113;
 constexpr int kMinimumLengthLabel = 145;
 constexpr int kChangePassword = 157;
-constexpr int kLanguageFolder = 166;
 constexpr int kBackground = 173;
 constexpr int kRemoveLetters = 183;
 constexpr int kFirstMotif = 201;
@@ -197,11 +195,6 @@ OptionsDialog::OptionsDialog(int fieldWidth, QWidget* parent)
     connectControls();
     Form_Load();
     Form_Activate();
-}
-
-QString OptionsDialog::languageFolder()
-{
-    return programdir::path() + u'/' + language::text(kLanguageFolder);
 }
 
 void OptionsDialog::createControls()
@@ -518,10 +511,7 @@ void OptionsDialog::fillFileList()
 {
     const QSignalBlocker quiet(wortsch);
     wortsch->clear();
-    // A missing folder simply lists nothing.
-    const QDir folder(languageFolder());
-    wortsch->addItems(
-        folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    wortsch->addItems(vocabularyfile::fileNames(language::LanguageOffset()));
 }
 
 int OptionsDialog::rowOf(const QString& fileName) const

@@ -61,9 +61,6 @@ public:
     QPushButton* passwordButton() const { return Password; }
     QPushButton* okButton() const { return cmdOK; }
 
-    // The folder whose "*.dat" files the file list shows.
-    static QString languageFolder();
-
 protected:
     void changeEvent(QEvent* event) override;
     void done(int result) override;

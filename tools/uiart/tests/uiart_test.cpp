@@ -314,10 +314,10 @@ TEST(Catalogue, WritesEveryPictureAtTheSizeTheGameLaysOut)
         {"tool_hint.png", {32, 32}},  {"tool_options.png", {32, 32}},
         {"tool_help.png", {32, 32}},  {"info1.png", {96, 96}},
         {"info2.png", {160, 60}},     {"frostel.png", {256, 256}},
-        {"frostel-48.png", {48, 48}}, {"flag0.png", {32, 20}},
-        {"flag1.png", {32, 20}},      {"flag2.png", {32, 20}},
-        {"flag3.png", {32, 20}},      {"flag4.png", {32, 20}},
-        {"flag5.png", {32, 20}},      {"flag6.png", {32, 20}},
+        {"flag0.png", {32, 20}},      {"flag1.png", {32, 20}},
+        {"flag2.png", {32, 20}},      {"flag3.png", {32, 20}},
+        {"flag4.png", {32, 20}},      {"flag5.png", {32, 20}},
+        {"flag6.png", {32, 20}},
     };
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), static_cast<int>(sizes.size()));
     for (const auto& [name, size] : sizes) {
@@ -346,11 +346,9 @@ TEST(Catalogue, WritesEveryPictureAtTheSizeTheGameLaysOut)
 TEST(Pictures, NothingIsCutOffAtThePictureEdges)
 {
     const std::vector<std::pair<const char*, QImage>> pictures = {
-        {"tool_start", startIcon()},     {"tool_end", endIcon()},
-        {"tool_hint", hintIcon()},       {"tool_options", optionsIcon()},
-        {"tool_help", helpIcon()},       {"info1", mascotPicture()},
+        {"tool_start", startIcon()},     {"tool_end", endIcon()},       {"tool_hint", hintIcon()},
+        {"tool_options", optionsIcon()}, {"tool_help", helpIcon()},     {"info1", mascotPicture()},
         {"info2", titleLinePicture()},   {"frostel", programIcon(256)},
-        {"frostel-48", programIcon(48)},
     };
     for (const auto& [name, picture] : pictures) {
         int strongest = 0;
@@ -389,6 +387,45 @@ TEST(Pictures, ARevealedLetterLeavesTheFieldFrameVisible)
     // The empty field shows a line where the letter will go.
     EXPECT_LT(QColor(field.pixel(13, 25)).lightness(), 120);
     EXPECT_GT(QColor(field.pixel(13, 12)).lightness(), 200);
+}
+
+TEST(ProgramIcon, EverySizeOfTheIconThemeFillsItsSquareAndNothingIsCutOff)
+{
+    for (const int edge : kIconEdges) {
+        SCOPED_TRACE(edge);
+        const QImage icon = programIcon(edge);
+        ASSERT_EQ(icon.size(), QSize(edge, edge));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "rounded corners";
+        EXPECT_EQ(qAlpha(icon.pixel(edge / 2, edge / 2)), 255);
+        for (int along = 0; along < edge; ++along) {
+            for (const QPoint border : {QPoint(along, 0), QPoint(along, edge - 1), QPoint(0, along),
+                                        QPoint(edge - 1, along)}) {
+                EXPECT_LT(qAlpha(icon.pixel(border)), 60) << border.x() << "," << border.y();
+            }
+        }
+    }
+}
+
+TEST(ProgramIcon, TheSmallSizesDrawTheirLetterInWholePixels)
+{
+    // Scaled down, the large picture's letter dissolves into blended pixels;
+    // drawn on the grid, the small one is made of pixels of its ink alone.
+    const auto inkPixels = [](const QImage& icon) {
+        int count = 0;
+        for (int y = 0; y < icon.height(); ++y) {
+            for (int x = 0; x < icon.width(); ++x)
+                count += icon.pixel(x, y) == qRgba(0x1e, 0x6f, 0xd9, 255) ? 1 : 0;
+        }
+        return count;
+    };
+    for (const int edge : {16, 22, 24, 32}) {
+        SCOPED_TRACE(edge);
+        const int drawn = inkPixels(programIcon(edge));
+        EXPECT_GE(drawn, edge + 4);
+        const QImage scaled =
+            programIcon(256).scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(inkPixels(scaled), drawn / 4);
+    }
 }
 
 int main(int argc, char* argv[])
