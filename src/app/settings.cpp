@@ -47,13 +47,19 @@ qint16 GetIniInt(const QString& section, const QString& key, qint32 fallback)
 
 QString GetIniString(const QString& section, const QString& key, const QString& fallback)
 {
-    return profile::readString(path(), section, key, fallback).left(kValueBuffer - 1);
+    QString result;
+    ErrorScope::run(modules::Allgemein, "GetIniString", [&] {
+        result = profile::readString(path(), section, key, fallback).left(kValueBuffer - 1);
+    });
+    return result;
 }
 
 void SaveIni(const QString& section, const QString& key, const QString& value)
 {
-    // A settings file that cannot be written loses this run's change, nothing more.
-    profile::writeString(path(), section, key, value);
+    ErrorScope::run(modules::Allgemein, "SaveIni", [&] {
+        // A settings file that cannot be written loses this run's change, nothing more.
+        profile::writeString(path(), section, key, value);
+    });
 }
 
 QString numberText(qint64 number)

@@ -5,12 +5,12 @@
 #include "errors/errorscope.h"
 #include "game/game.h"
 #include "platform/dialogs.h"
+#include "platform/regularfile.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCollator>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -309,7 +309,9 @@ void VocabularyEditor::Form_Load()
 
 void VocabularyEditor::List1_Ini()
 {
-    fillList(vocabularyfile::readForEditing());
+    const vocabularyfile::EditEntries read = vocabularyfile::readForEditing();
+    beyondLimit_ = read.beyondLimit;
+    fillList(read.entries);
 }
 
 void VocabularyEditor::fillList(const QStringList& entries)
@@ -395,7 +397,8 @@ void VocabularyEditor::cmdNeu_Click()
         if (!vocabularyfile::isPlainFileName(name))
             return;
         const QString path = vocabularyfile::resolvePath(language::LanguageOffset(), name);
-        if (QFileInfo::exists(path) &&
+        // A link at the name counts: saving replaces it.
+        if (regularfile::existsAtName(path) &&
             dialogs.messageBox(this, text(kOverwriteMessage), Dialogs::Buttons::YesNo,
                                Dialogs::Icon::Question,
                                text(kNewFileMessage)) == Dialogs::Answer::No)
@@ -403,6 +406,7 @@ void VocabularyEditor::cmdNeu_Click()
         if (name.size() > kFileExtension.size()) {
             settings().Datei = name;
             List1->clear();
+            beyondLimit_.clear();
             Loesch->setEnabled(false);
         }
     });
@@ -412,8 +416,9 @@ void VocabularyEditor::Speichern_Click()
 {
     ErrorScope::run(modules::frmEditor, "Speichern_Click", [&] {
         const QStringList list = entries();
+        // The entries past the list's limit go back into the file unchanged.
         // A failed write has been reported; the changes are still unsaved.
-        if (!vocabularyfile::write(list))
+        if (!vocabularyfile::write(list + beyondLimit_))
             return;
         game_.replaceWordList(list);
         EditorDirty() = false;

@@ -67,6 +67,8 @@ private:
     Game& game_;
     int fieldWidth_;
     std::unique_ptr<QCollator> collator_;
+    // Entries of a file longer than a list: not shown, but saved with the rest.
+    QStringList beyondLimit_;
 
     EntryBox* Text1 = nullptr;
     QListWidget* List1 = nullptr;
