@@ -8,6 +8,7 @@
 #include "benchsupport.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -75,11 +76,15 @@ void LoadGameWindowWithA10MbSettingsFile(benchmark::State& state)
     QFile file(folders.programDir() + QStringLiteral("/Frostel.ini"));
     QByteArray bytes = tenMegabyteSettings();
     for (auto _ : state) {
-        // Each start finds the file changed, as a new start finds it unread.
+        // Each start finds the file changed, as a new start finds it unread, and
+        // last written an hour ago.
         state.PauseTiming();
         bytes[bytes.size() - 3] = static_cast<char>('a' + state.iterations() % 26);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             file.write(bytes);
+            file.flush();
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                             QFileDevice::FileModificationTime);
             file.close();
         }
         state.ResumeTiming();

@@ -40,11 +40,11 @@ QString decode(const QByteArray& bytes)
 
 QByteArray encode(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QChar c : text) {
         const int code = codeOf(c);
-        bytes.append(code >= 0 ? static_cast<char>(code) : '?');
+        *out++ = code >= 0 ? static_cast<char>(code) : '?';
     }
     return bytes;
 }

@@ -34,7 +34,7 @@ std::optional<QString> sectionNameOf(QStringView line)
     return trimBlanks(name).toString().toLower();
 }
 
-QString foldKey(const QString& name)
+QString foldKey(QStringView name)
 {
     return trimBlanks(name).toString().toLower();
 }
@@ -66,12 +66,9 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
 
 QByteArray IniDocument::serialize() const
 {
-    QByteArray bytes;
-    for (const QString& line : lines_) {
-        bytes += cp1252::encode(line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    if (lines_.isEmpty())
+        return {};
+    return cp1252::encode(lines_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 void IniDocument::rebuildIndex()
@@ -93,7 +90,7 @@ void IniDocument::rebuildIndex()
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;
-        const QString key = foldKey(line.left(equals));
+        const QString key = foldKey(QStringView(line).first(equals));
         if (!current->keys.contains(key))
             current->keys.insert(key, i);
     }
