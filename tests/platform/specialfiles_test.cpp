@@ -27,7 +27,6 @@
 namespace {
 
 using regularfile::Failure;
-using regularfile::Links;
 
 // A FIFO opened for reading blocks until someone writes: should the game ever
 // do it, the test process ends here instead of hanging.
@@ -124,36 +123,6 @@ private:
 };
 
 } // namespace
-
-TEST_F(SpecialFiles, TheReaderTakesOnlyRegularFilesOfBoundedSize)
-{
-    const QString folder = environment.programDir();
-    const auto failureAt = [&](const QString& name, Links links, qint64 limit = 1000) {
-        return regularfile::read(folder + u'/' + name, limit, links).failure;
-    };
-    makeFifo(folder + "/fifo");
-    makeLink(folder + "/fifo", folder + "/to-fifo");
-    makeLink("/dev/zero", folder + "/to-zero");
-    makeLink(victim(), folder + "/to-file");
-    makeSparseFile(folder + "/large", "x", 1001);
-    writeFile(folder + "/fits", QByteArray(1000, 'y'));
-
-    for (const Links links : {Links::Follow, Links::DoNotFollow}) {
-        EXPECT_EQ(failureAt("fifo", links), Failure::NotRegular);
-        EXPECT_EQ(failureAt("elsewhere", links), Failure::NotRegular) << "a folder";
-        EXPECT_EQ(failureAt("large", links), Failure::TooLarge);
-        EXPECT_EQ(failureAt("missing", links), Failure::NoFile);
-        EXPECT_EQ(failureAt("missing/x", links), Failure::NoFolder);
-        EXPECT_EQ(failureAt("fits/x", links), Failure::NoFolder) << "a file as the folder";
-        EXPECT_EQ(regularfile::read(folder + "/fits", 1000, links).bytes.size(), 1000);
-    }
-    EXPECT_EQ(failureAt("to-fifo", Links::Follow), Failure::NotRegular);
-    EXPECT_EQ(failureAt("to-zero", Links::Follow), Failure::NotRegular);
-    EXPECT_EQ(regularfile::read(folder + "/to-file", 1000, Links::Follow).bytes,
-              readFile(victim()));
-    for (const QString name : {"to-fifo", "to-zero", "to-file"})
-        EXPECT_EQ(failureAt(name, Links::DoNotFollow), Failure::IsLink) << name.toStdString();
-}
 
 TEST_F(SpecialFiles, SettingsAtAFifoAFolderOrAHugeFileReadAsDefaultsAndStayAsTheyAre)
 {
