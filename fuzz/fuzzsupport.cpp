@@ -33,11 +33,6 @@ AnsweringReporter& reporter()
     return instance;
 }
 
-[[noreturn]] void endCalled()
-{
-    fail("the program asked to end");
-}
-
 struct Folders
 {
     Folders()
@@ -47,7 +42,6 @@ struct Folders
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(temp.path()));
         programdir::setForTesting(program.path(), QStringLiteral("frostel"));
         errors::installReporter(&reporter());
-        errors::setEndHandlerForTesting(&endCalled);
         if (!program.isValid() || !temp.isValid())
             fail("no temporary folders");
     }

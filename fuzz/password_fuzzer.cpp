@@ -26,7 +26,8 @@ bool isPrintableCode(uint code)
     return code >= 0x20 && code != 0x7F && std::ranges::find(unassigned, code) == unassigned.end();
 }
 
-// Every character a settings-file value holds exactly.
+// Every character that is a visible one: not a control, not 127, and none of
+// the five codes that stand for controls.
 bool isPrintable(const QString& text)
 {
     if (!cp1252::canEncode(text))
@@ -58,7 +59,7 @@ void checkStoredForm(const QString& password)
 {
     const QString stored = toStoredForm(password);
     fuzz::check(stored.size() == password.size(), "the stored form has another length");
-    fuzz::check(isPrintable(stored), "the stored form holds a code the file drops", stored);
+    fuzz::check(isPrintable(stored), "the stored form holds an invisible code", stored);
     if (!isPrintable(password))
         return;
     fuzz::check(fromStoredForm(stored) == password, "a printable password changes", password);

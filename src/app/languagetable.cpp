@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kLanguageTableId = 1000;
 constexpr int kLongestText = 254;
+// The table as built holds some 15 KB; a file far larger is not ours.
+constexpr qint64 kLargestTable = 1024 * 1024;
 
 QString& languageFilePath()
 {
@@ -21,7 +23,7 @@ QString& languageFilePath()
 
 CachedIniFile& table()
 {
-    static CachedIniFile file;
+    static CachedIniFile file(kLargestTable);
     if (file.path() != languageFilePath())
         file.setPath(languageFilePath());
     return file;
@@ -68,7 +70,7 @@ int WriteResourceToFile(qint16 id, const QString& type, const QString& path)
             return *resource;
         });
         scope.attempt([&] {
-            if (!atomicfile::write(path, bytes, atomicfile::Links::Replace))
+            if (atomicfile::write(path, bytes) != atomicfile::Failure::None)
                 throw RunTimeError(RunTimeError::PathFileAccessError);
         });
     });

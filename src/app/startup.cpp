@@ -5,14 +5,18 @@
 #include "app/settings.h"
 #include "app/wait.h"
 #include "dialogs/info/infodialog.h"
+#include "errors/errorprotocol.h"
 #include "errors/errorreportwindow.h"
 #include "game/game.h"
+#include "platform/atomicfile.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/systeminfo.h"
 #include "platform/terminationsignal.h"
+#include "vocabulary/vocabularyfile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 void chooseStartupLanguage()
 {
@@ -22,6 +26,20 @@ void chooseStartupLanguage()
         language::LanguageOffset() = settingsfile::GetIniInt(section, key, 0);
     else
         language::LanguageOffset() = platform::userLanguageId().startsWith(u"0407") ? 0 : 1000;
+}
+
+void removeLeftoverTemporaryFiles()
+{
+    QStringList folders = {QFileInfo(settingsfile::path()).absolutePath(),
+                           QFileInfo(errorprotocol::protocolFilePath()).absolutePath(),
+                           language::GetTempDir()};
+    for (int index = 0; index < language::kLanguageCount; ++index) {
+        const auto offset = static_cast<qint16>(index * 1000);
+        folders.append(QFileInfo(vocabularyfile::resolvePath(offset, {})).absolutePath());
+    }
+    folders.removeDuplicates();
+    for (const QString& folder : folders)
+        atomicfile::removeLeftovers(folder);
 }
 
 int runFrostel(QApplication& application)
@@ -35,6 +53,7 @@ int runFrostel(QApplication& application)
 
     chooseStartupLanguage();
     language::extractLanguageTable();
+    removeLeftoverTemporaryFiles();
 
     InfoDialog::SplashPending = true;
     auto* splash = new InfoDialog;

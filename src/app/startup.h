@@ -9,3 +9,7 @@ int runFrostel(QApplication& application);
 // The start-up language: the stored one, else German for a German locale and
 // English for any other.
 void chooseStartupLanguage();
+
+// Removes the temporary files that writes killed in an earlier run left in the
+// folders the game writes into.
+void removeLeftoverTemporaryFiles();

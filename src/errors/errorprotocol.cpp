@@ -1,11 +1,9 @@
 #include "errorprotocol.h"
 
+#include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
 #include "platform/userfolder.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -62,11 +60,6 @@ void wrapLine(const QString& line, QStringList& out)
     }
     if (!gathered.isEmpty())
         out.append(gathered);
-}
-
-bool writeAll(QFileDevice& file, const QByteArray& bytes)
-{
-    return file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -149,16 +142,13 @@ QString protocolFilePath()
 
 bool appendToLog(const QString& path, const QString& protocol)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append) &&
-           writeAll(file, cp1252::encode(protocol + lineEnd));
+    return atomicfile::append(path, cp1252::encode(protocol + lineEnd)) ==
+           atomicfile::Failure::None;
 }
 
 bool writeProtocolFile(const QString& path, const QString& protocol)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && writeAll(file, cp1252::encode(protocol + lineEnd)) &&
-           file.commit();
+    return atomicfile::write(path, cp1252::encode(protocol + lineEnd)) == atomicfile::Failure::None;
 }
 
 } // namespace errorprotocol

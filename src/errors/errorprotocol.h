@@ -44,7 +44,8 @@ QString logFilePath();
 QString protocolFilePath();
 
 // Both add one more line end after the protocol and write Windows-1252 text.
-// They report whether the text reached the disk.
+// They report whether the text reached the disk; on a failure the file stays as
+// it was. Neither writes through a link: a link at the name is replaced.
 bool appendToLog(const QString& path, const QString& protocol);
 bool writeProtocolFile(const QString& path, const QString& protocol);
 

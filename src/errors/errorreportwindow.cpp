@@ -5,11 +5,11 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/programdir.h"
+#include "platform/regularfile.h"
 #include "platform/services.h"
 #include "platform/systeminfo.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -302,7 +302,8 @@ void ErrorReportWindow::saveProtocol(const QString& protocol)
 {
     const QString path = errorprotocol::protocolFilePath();
     Dialogs& dialogs = services::dialogs();
-    if (QFile::exists(path)) {
+    // Anything at the name is replaced, a link that leads nowhere included.
+    if (regularfile::existsAtName(path)) {
         const QString question = QStringLiteral("Vorhandene Datei '%1' überschreiben?").arg(path) +
                                  lineBreak + QStringLiteral("Overwrite file '%1' ?").arg(path);
         if (dialogs.messageBox(this, question, Dialogs::Buttons::YesNo, Dialogs::Icon::Question,

@@ -1,39 +1,47 @@
 #pragma once
 
 #include "inifile.h"
+#include "regularfile.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <sys/types.h>
-
-// A read-only initialisation file that is parsed once and parsed again only when
-// the file on disk has changed (another size, time stamp or inode).
+// An initialisation file that is read and parsed once and read again only when
+// the file on disk may have changed, so that looking up many keys of a large file
+// costs one reading. A link at the name is not followed (the file reads as
+// missing), and a file that is not a regular file of at most `limit` bytes reads
+// as unreadable.
 class CachedIniFile
 {
 public:
-    explicit CachedIniFile(QString path = {});
+    explicit CachedIniFile(qint64 limit, QString path = {});
 
     void setPath(const QString& path);
     const QString& path() const { return path_; }
 
+    // The document as the file holds it now; empty when the file is missing or
+    // unreadable.
     const IniDocument& document();
 
+    // False when something stands at the name that could not be read: a write
+    // must then leave it as it is.
+    bool readable();
+
+    // Takes over what was just written to the file, so that it need not be read.
+    void wrote(const IniDocument& document, const QByteArray& bytes,
+               const regularfile::Signature& signature);
+
 private:
-    struct Signature
-    {
-        bool exists = false;
-        off_t size = 0;
-        ino_t inode = 0;
-        long long modifiedSeconds = 0;
-        long long modifiedNanoseconds = 0;
-        bool operator==(const Signature&) const = default;
-    };
+    void refresh();
+    bool isSettled() const;
 
-    Signature currentSignature() const;
-
+    qint64 limit_;
     QString path_;
     QByteArray encodedPath_;
-    Signature signature_;
     bool loaded_ = false;
+    bool readable_ = true;
+    regularfile::Signature signature_;
+    long long confirmedAt_ = 0; // nanoseconds of the real-time clock
+    QByteArray bytes_;
     IniDocument document_;
 };

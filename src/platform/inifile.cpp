@@ -1,9 +1,8 @@
 #include "inifile.h"
 
 #include "atomicfile.h"
+#include "cachedinifile.h"
 #include "cp1252.h"
-
-#include <QFile>
 
 #include <limits>
 
@@ -35,17 +34,17 @@ std::optional<QString> sectionNameOf(QStringView line)
     return trimBlanks(name).toString().toLower();
 }
 
-QString foldKey(const QString& name)
+QString foldKey(QStringView name)
 {
     return trimBlanks(name).toString().toLower();
 }
 
-QByteArray readWholeFile(const QString& path)
+CachedIniFile& fileAt(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    static CachedIniFile file(profile::kLargestFile);
+    if (file.path() != path)
+        file.setPath(path);
+    return file;
 }
 
 } // namespace
@@ -67,12 +66,9 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
 
 QByteArray IniDocument::serialize() const
 {
-    QByteArray bytes;
-    for (const QString& line : lines_) {
-        bytes += cp1252::encode(line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    if (lines_.isEmpty())
+        return {};
+    return cp1252::encode(lines_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 void IniDocument::rebuildIndex()
@@ -94,7 +90,7 @@ void IniDocument::rebuildIndex()
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;
-        const QString key = foldKey(line.left(equals));
+        const QString key = foldKey(QStringView(line).first(equals));
         if (!current->keys.contains(key))
             current->keys.insert(key, i);
     }
@@ -164,23 +160,30 @@ qint64 parseLeadingInteger(QStringView text)
 QString readString(const QString& path, const QString& section, const QString& key,
                    const QString& fallback)
 {
-    const IniDocument document = IniDocument::parse(readWholeFile(path));
-    return document.value(section, key).value_or(trimBlanks(fallback).toString());
+    return fileAt(path).document().value(section, key).value_or(trimBlanks(fallback).toString());
 }
 
 qint64 readInt(const QString& path, const QString& section, const QString& key, qint64 fallback)
 {
-    const IniDocument document = IniDocument::parse(readWholeFile(path));
-    const auto text = document.value(section, key);
+    const auto text = fileAt(path).document().value(section, key);
     return text ? parseLeadingInteger(*text) : fallback;
 }
 
 bool writeString(const QString& path, const QString& section, const QString& key,
                  const QString& value)
 {
-    IniDocument document = IniDocument::parse(readWholeFile(path));
+    CachedIniFile& file = fileAt(path);
+    // Written over, a file that could not be read would lose all it holds.
+    if (!file.readable())
+        return false;
+    IniDocument document = file.document();
     document.setValue(section, key, value);
-    return atomicfile::write(path, document.serialize());
+    const QByteArray bytes = document.serialize();
+    regularfile::Signature written;
+    if (atomicfile::write(path, bytes, &written) != atomicfile::Failure::None)
+        return false;
+    file.wrote(document, bytes, written);
+    return true;
 }
 
 } // namespace profile

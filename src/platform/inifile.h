@@ -39,10 +39,16 @@ private:
     QHash<QString, Location> sections_;
 };
 
-// The three profile calls, with the file read afresh on every call (another
-// program may change it between two calls) and every write atomic: a crash or a
-// full disk leaves the previous file whole.
+// The three profile calls. Every call sees the file as it stands (another program
+// may change it between two calls), but the file is read again only when it has
+// changed. A link at the name reads as no file and is replaced by the next write;
+// a file that cannot be read (no access, not a regular file, larger than
+// kLargestFile) reads as empty, and a write leaves it as it is. Every write is
+// atomic: a crash or a full disk leaves the previous file whole.
 namespace profile {
+
+// Far above any real settings file, which holds a few kilobytes.
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 QString readString(const QString& path, const QString& section, const QString& key,
                    const QString& fallback);
@@ -51,6 +57,7 @@ QString readString(const QString& path, const QString& section, const QString& k
 // does not start with a number reads as 0; a missing key gives the fallback.
 qint64 readInt(const QString& path, const QString& section, const QString& key, qint64 fallback);
 
+// False when the file was not written.
 bool writeString(const QString& path, const QString& section, const QString& key,
                  const QString& value);
 

@@ -4,12 +4,12 @@
 #include "app/settings.h"
 #include "errors/errorscope.h"
 #include "platform/dialogs.h"
+#include "platform/regularfile.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCollator>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -313,7 +313,9 @@ void VocabularyEditor::Form_Load()
 
 void VocabularyEditor::List1_Ini()
 {
-    fillList(vocabularyfile::readForEditing());
+    const vocabularyfile::EditEntries read = vocabularyfile::readForEditing();
+    beyondLimit_ = read.beyondLimit;
+    fillList(read.entries);
 }
 
 void VocabularyEditor::fillList(const QStringList& entries)
@@ -399,7 +401,8 @@ void VocabularyEditor::cmdNeu_Click()
         if (!vocabularyfile::isPlainFileName(name))
             return;
         const QString path = vocabularyfile::resolvePath(language::LanguageOffset(), name);
-        if (QFileInfo::exists(path) &&
+        // A link at the name counts: saving replaces it.
+        if (regularfile::existsAtName(path) &&
             dialogs.messageBox(this, text(kOverwriteMessage), Dialogs::Buttons::YesNo,
                                Dialogs::Icon::Question,
                                text(kNewFileMessage)) == Dialogs::Answer::No)
@@ -407,6 +410,7 @@ void VocabularyEditor::cmdNeu_Click()
         if (name.size() > kFileExtension.size()) {
             settings().Datei = name;
             List1->clear();
+            beyondLimit_.clear();
             Loesch->setEnabled(false);
         }
     });
@@ -416,8 +420,9 @@ void VocabularyEditor::Speichern_Click()
 {
     ErrorScope::run(modules::frmEditor, "Speichern_Click", [&] {
         const QStringList list = entries();
+        // The entries past the list's limit go back into the file unchanged.
         // A failed write has been reported; the changes are still unsaved.
-        if (!vocabularyfile::write(list))
+        if (!vocabularyfile::write(list + beyondLimit_))
             return;
         outcome_.wordList = list;
         EditorDirty() = false;

@@ -77,6 +77,8 @@ private:
     int fieldWidth_;
     EditorOutcome outcome_;
     std::unique_ptr<QCollator> collator_;
+    // Entries of a file longer than a list: not shown, but saved with the rest.
+    QStringList beyondLimit_;
 
     EntryBox* Text1 = nullptr;
     QListWidget* List1 = nullptr;

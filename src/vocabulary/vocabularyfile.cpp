@@ -3,14 +3,14 @@
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "errors/errorscope.h"
+#include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
 #include "platform/userfolder.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -126,48 +126,58 @@ QString toPlayCapitals(QStringView entry)
     return capitals;
 }
 
-RunTimeError openFailure(const QString& path)
+RunTimeError errorFor(regularfile::Failure failure)
 {
-    const QFileInfo info(path);
-    if (!info.dir().exists())
+    switch (failure) {
+    case regularfile::Failure::NoFolder:
         return RunTimeError(RunTimeError::PathNotFound);
-    if (!info.exists())
+    case regularfile::Failure::NoFile:
         return RunTimeError(RunTimeError::FileNotFound);
-    return RunTimeError(RunTimeError::PathFileAccessError);
+    case regularfile::Failure::DiskFull:
+        return RunTimeError(RunTimeError::DiskFull);
+    default:
+        // Also a link where no link is followed, a FIFO or a device, and a file
+        // too large to be a vocabulary: none of them is read.
+        return RunTimeError(RunTimeError::PathFileAccessError);
+    }
 }
 
-QByteArray readWholeFile(const QString& path)
+QByteArray readWholeFile(const QString& path, regularfile::Links links)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw openFailure(path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RunTimeError(RunTimeError::PathFileAccessError);
-    return bytes;
+    regularfile::Contents contents = regularfile::read(path, kLargestFile, links);
+    if (contents.failure != regularfile::Failure::None)
+        throw errorFor(contents.failure);
+    return std::move(contents.bytes);
 }
 
 // The new text goes to a temporary file beside the old one and replaces it only
-// when complete, so a failure at any point leaves the old file untouched.
+// when complete, so a failure at any point leaves the old file untouched. The
+// language folder is never created here.
 void replaceFile(const QString& path, const QByteArray& bytes)
 {
-    if (!QFileInfo(path).dir().exists())
-        throw RunTimeError(RunTimeError::PathNotFound); // the folder is never created here
-    QSaveFile file(path);
-    // Unbuffered, because a buffered flush that stops short (a full disk, a file
-    // size limit) still lets commit() succeed and replace the old file with a
-    // truncated one; written directly, the short count shows. An uncommitted
-    // file is discarded.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit())
-        throw RunTimeError(RunTimeError::PathFileAccessError);
+    if (const auto failure = atomicfile::write(path, bytes); failure != atomicfile::Failure::None)
+        throw errorFor(failure);
+}
+
+// A plain entry reads back as it was written unless it holds a comma or has
+// blanks at an end; those are quoted. The format has no way to quote a double
+// quote, and neither reader nor the entry box gives an entry that holds one and
+// needs quotes, so such an entry is written as it is.
+QString asWritten(const QString& entry)
+{
+    const bool needsQuotes =
+        entry.contains(u',') ||
+        (!entry.isEmpty() && (isBlank(entry.front()) || isBlank(entry.back())));
+    if (!needsQuotes || entry.contains(u'"'))
+        return entry;
+    return u'"' + entry + u'"';
 }
 
 QByteArray fileText(const QStringList& entries)
 {
     QString text;
     for (const QString& entry : entries) {
-        text.append(entry);
+        text.append(asWritten(entry));
         text.append(u"\r\n");
     }
     return cp1252::encode(text);
@@ -218,8 +228,8 @@ QString settlePlayPath()
 void fillForPlay(ErrorScope& scope, qint16 minLen, PlayEntries& result)
 {
     const QString path = settlePlayPath();
-    const std::optional<QByteArray> bytes =
-        scope.attempt([&] { return std::optional<QByteArray>(readWholeFile(path)); });
+    const std::optional<QByteArray> bytes = scope.attempt(
+        [&] { return std::optional<QByteArray>(readWholeFile(path, regularfile::Links::Follow)); });
     if (!bytes)
         return; // Ignore: nothing read, as from a file without usable entries
     if (bytes->isEmpty()) {
@@ -295,26 +305,35 @@ PlayEntries readForPlay(qint16 minLen, Caller caller)
     return result;
 }
 
-QStringList readForEditing(Caller caller)
+EditEntries readForEditing(Caller caller)
 {
-    QStringList entries;
+    EditEntries result;
     ErrorScope::run(caller.module, caller.procedure, [&](ErrorScope& scope) {
         QString& datei = settings().Datei;
         if (!isPlainFileName(datei))
             datei = defaultFileName();
         const QString path = resolvePath(language::LanguageOffset(), datei);
-        const QByteArray bytes = scope.attempt([&] { return readWholeFile(path); });
+        // The editor writes this file again: a link at its name is not read.
+        const QByteArray bytes =
+            scope.attempt([&] { return readWholeFile(path, regularfile::Links::DoNotFollow); });
         const QString text = cp1252::decode(bytes);
-        entries.reserve(expectedEntryCount(text));
+        result.entries.reserve(expectedEntryCount(text));
         visitEntries(text, [&](QStringView entry) {
             if (lengthWithoutBlanks(entry) == 0)
                 return true;
+            if (result.entries.size() == kMaxEntries) {
+                result.beyondLimit.append(entry.toString());
+                return true;
+            }
             QString spelled = entry.toString();
             spelled.replace(QChar(u'ß'), QStringLiteral("ss"));
-            return appendWithinLimit(scope, entries, spelled);
+            result.entries.append(spelled);
+            return true;
         });
+        if (!result.beyondLimit.isEmpty())
+            scope.attempt([] { throw RunTimeError(RunTimeError::Overflow); });
     });
-    return entries;
+    return result;
 }
 
 bool write(const QStringList& entries, Caller caller)

@@ -18,6 +18,10 @@ namespace vocabularyfile {
 // A list position is a 16-bit number, so no list holds more entries than this.
 constexpr qsizetype kMaxEntries = 32767;
 
+// Far above any real vocabulary (a full list of long entries holds some 2 MB): a
+// larger file is reported like one that cannot be read, and not read at all.
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
 // The window and procedure a failure is reported for.
 struct Caller
 {
@@ -61,14 +65,21 @@ struct PlayEntries
 // A missing or unusable Datei becomes the default name in the settings record.
 PlayEntries readForPlay(qint16 minLen, Caller caller = kGameLoad);
 
-// The editor's list: entries as written, "ß" spelled "ss", empty ones dropped.
-// An empty Datei becomes the default name; a file that cannot be opened is
-// reported.
-QStringList readForEditing(Caller caller = kEditorLoad);
+struct EditEntries
+{
+    QStringList entries;     // as written, "ß" spelled "ss", empty ones dropped
+    QStringList beyondLimit; // the further entries of a file longer than a list
+};
 
-// Replaces the file named by Datei with the entries, each followed by CR LF.
-// The old file stays as it was unless the whole new one could be written.
-// Returns whether the file was written; a failure is reported.
+// The editor's list. An empty Datei becomes the default name; a file that cannot
+// be opened, a link at its name included, is reported, and so is a file with
+// more entries than a list holds.
+EditEntries readForEditing(Caller caller = kEditorLoad);
+
+// Replaces the file named by Datei with the entries, each followed by CR LF; an
+// entry that holds a comma or has blanks at an end is written in quotes, so that
+// it reads back as it was. The old file stays as it was unless the whole new one
+// could be written. Returns whether the file was written; a failure is reported.
 bool write(const QStringList& entries, Caller caller = kEditorSave);
 
 } // namespace vocabularyfile

@@ -72,3 +72,25 @@ TEST(GameWindowLoad, ReadsTheSettingsAndSavesThePlacementOnClose)
         << stored.data();
     QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
 }
+
+TEST(StartUp, RemovesWhatKilledWritesLeftInEveryFolderTheGameWritesInto)
+{
+    TestEnvironment environment;
+    language::extractLanguageTable();
+    const QString program = environment.programDir();
+    const QStringList folders = {program, program + QStringLiteral("/deutsch"),
+                                 program + QString::fromUtf8("/français"),
+                                 environment.tempDir().chopped(1)};
+    for (const QString& folder : folders) {
+        QDir().mkpath(folder);
+        writeFile(folder + QStringLiteral("/.words.dat.frostel-Kill01"), "half a file");
+        writeFile(folder + QStringLiteral("/keep.dat"), "a file of the user's");
+    }
+    removeLeftoverTemporaryFiles();
+    for (const QString& folder : folders) {
+        const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_FALSE(names.contains(QStringLiteral(".words.dat.frostel-Kill01")))
+            << folder.toStdString();
+        EXPECT_TRUE(names.contains(QStringLiteral("keep.dat"))) << folder.toStdString();
+    }
+}

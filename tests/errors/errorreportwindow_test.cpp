@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 
 #include <deque>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -265,6 +268,31 @@ TEST_F(ErrorReportWindowTest, ClaimsNoSuccessWhenTheProtocolCannotBeWritten)
     report();
     ASSERT_EQ(env.dialogs.questions.size(), 1); // the overwrite question only
     EXPECT_TRUE(env.dialogs.questions[0].text.startsWith(QStringLiteral("Vorhandene Datei")));
+}
+
+TEST_F(ErrorReportWindowTest, AProtocolSaveOnAFullDiskKeepsTheOldFileAndClaimsNothing)
+{
+    const QByteArray old = "an old protocol that must stay whole\r\n";
+    writeFile(savedPath(), old);
+    whenShown([this] {
+        const FileSizeLimit full(100); // the protocol is longer than this
+        protocolButton(1)->click();
+        continueButton(0)->click();
+    });
+    report();
+    EXPECT_EQ(readFile(savedPath()), old);
+    ASSERT_EQ(env.dialogs.questions.size(), 1); // the overwrite question only
+    EXPECT_TRUE(env.dialogs.questions[0].text.startsWith(QStringLiteral("Vorhandene Datei")));
+    EXPECT_EQ(QDir(env.programDir()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"frostel.EPT", "frostel.ERR"}));
+}
+
+TEST_F(ErrorReportWindowTest, AFifoAtTheLogNeitherBlocksTheReportNorIsWrittenInto)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(logPath()).constData(), 0644), 0);
+    pressContinue(1);
+    EXPECT_EQ(report(), ErrorChoice::Ignore);
+    EXPECT_FALSE(QFileInfo(logPath()).isFile());
 }
 
 TEST_F(ErrorReportWindowTest, MailExplainsThenCopiesTheProtocolAndOpensTheSupportAddress)

@@ -3,6 +3,7 @@
 
 #include "app/languagetable.h"
 #include "app/settings.h"
+#include "platform/instancelock.h"
 #include "platform/programdir.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
@@ -13,40 +14,12 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr qint16 kEnglish = 1000; // folder "english"
-
-// Every write past `bytes` into any file fails with EFBIG, as on a full disk; the
-// signal that would end the process is ignored, so the write call sees the error.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 enum class Fault
 {
@@ -234,7 +207,8 @@ TEST_F(FaultInjection, AVocabularySaveThatFailsIsReportedAndLeavesTheOldFile)
             << "no temporary file is left behind";
         ASSERT_EQ(environment.reporter.reports.size(), 1);
         EXPECT_EQ(environment.reporter.reports[0].procedure, "Speichern_Click");
-        EXPECT_EQ(environment.reporter.reports[0].number, 75);
+        // A full disk is Disk full; a folder at the name is no file to replace.
+        EXPECT_EQ(environment.reporter.reports[0].number, fault == Fault::AtTheRename ? 75 : 61);
     }
 }
 
@@ -318,33 +292,62 @@ TEST_F(FaultInjection, ALanguageFolderThatVanishedOrBecameAFile)
     EXPECT_EQ(readFile(vocabularyPath()), "FIG\r\n");
 }
 
-TEST_F(FaultInjection, ATemporaryFolderThatIsALinkIsPassedOver)
+TEST_F(FaultInjection, TemporaryFoldersThatSomeoneElseCouldHaveMadeArePassedOver)
 {
     // The link points at a folder that is private and this user's own, so only
     // the link itself gives it away.
     const QString elsewhere = environment.programDir() + QStringLiteral("/elsewhere");
     const QString link = environment.programDir() + QStringLiteral("/runtime");
+    const QString cache = environment.programDir() + QStringLiteral("/cache");
     const QString systemTemp = environment.programDir() + QStringLiteral("/tmp");
-    for (const QString& folder : {elsewhere, systemTemp}) {
+    for (const QString& folder : {elsewhere, cache, systemTemp}) {
         QDir().mkdir(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     ASSERT_TRUE(QFile::link(elsewhere, link));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(link));
+    const ScopedVariable cacheHome("XDG_CACHE_HOME", cache);
     const ScopedVariable tmpdir("TMPDIR", systemTemp);
-    language::extractLanguageTable();
+    // Another user made the folder an earlier version fell back to.
+    const QString taken = systemTemp + QStringLiteral("/frostel-%1").arg(::getuid());
+    QDir().mkdir(taken);
+    QFile::setPermissions(taken, QFileDevice::Permissions(0x7777));
+    handOver(taken);
 
+    language::extractLanguageTable();
     EXPECT_TRUE(entriesOf(elsewhere).isEmpty()) << "nothing is written through the link";
-    EXPECT_EQ(language::TempLanguageFile(),
-              systemTemp + QStringLiteral("/frostel-%1/~tmp.lng").arg(::getuid()));
+    EXPECT_EQ(language::TempLanguageFile(), cache + QStringLiteral("/frostel/~tmp.lng"));
     EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
 
-    // The fallback folder replaced by a link as well: no safe place is left, and
-    // the texts are empty rather than read from where the link points.
-    QDir(systemTemp + QStringLiteral("/frostel-%1").arg(::getuid())).removeRecursively();
-    ASSERT_TRUE(QFile::link(elsewhere, systemTemp + QStringLiteral("/frostel-%1").arg(::getuid())));
+    // The folder in the cache replaced by a link as well: a fresh folder of this
+    // run takes over, and the texts and the instance lock still work.
+    QDir(cache + QStringLiteral("/frostel")).removeRecursively();
+    ASSERT_TRUE(QFile::link(elsewhere, cache + QStringLiteral("/frostel")));
     language::extractLanguageTable();
+    const QString fresh = QFileInfo(language::TempLanguageFile()).path();
+    EXPECT_EQ(QFileInfo(fresh).path(), systemTemp);
+    EXPECT_NE(fresh, taken);
+    EXPECT_EQ(QFileInfo(fresh).permissions() & 0x0077, 0) << "only the user can open it";
+    EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
+    EXPECT_EQ(language::GetTempDir(), fresh + u'/') << "the same folder for the whole run";
+    InstanceLock first(language::GetTempDir());
+    EXPECT_TRUE(first.acquire());
+    EXPECT_FALSE(InstanceLock(language::GetTempDir()).acquire());
     EXPECT_TRUE(entriesOf(elsewhere).isEmpty());
-    EXPECT_EQ(language::GetLang(1143), QString());
+    EXPECT_TRUE(entriesOf(taken).isEmpty());
     EXPECT_TRUE(environment.reporter.reports.isEmpty());
+}
+
+TEST_F(FaultInjection, WithoutACacheFolderOfItsOwnTheHomeGetsOne)
+{
+    const QString home = environment.programDir() + QStringLiteral("/home");
+    QDir().mkdir(home);
+    QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", "");
+    const ScopedVariable homeVariable("HOME", home);
+    const ScopedVariable cacheHome("XDG_CACHE_HOME", QStringLiteral("relative/is/ignored"));
+    language::extractLanguageTable();
+    EXPECT_EQ(language::TempLanguageFile(), home + QStringLiteral("/.cache/frostel/~tmp.lng"));
+    EXPECT_EQ(QFileInfo(home + QStringLiteral("/.cache/frostel")).permissions() & 0x0077, 0);
+    EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
 }

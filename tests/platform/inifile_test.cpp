@@ -103,10 +103,17 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole)
     ASSERT_TRUE(QDir().mkdir(locked));
     const QString file = locked + QStringLiteral("/test.ini");
     writeFile(file, "[S]\r\nK=old\r\n");
+    handOver(folder.path());
+    handOver(locked);
+    handOver(file);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-    if (QFile(locked + QStringLiteral("/probe")).open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    EXPECT_FALSE(profile::writeString(file, "S", "K", "new"));
+    // Folder permissions hold only for a process without root's rights.
+    EXPECT_TRUE(runUnprivileged([&] {
+        return !profile::writeString(file, "S", "K", "new") &&
+               profile::readString(file, "S", "K", "-") == "old";
+    }));
     EXPECT_EQ(readFile(file), "[S]\r\nK=old\r\n");
+    EXPECT_EQ(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"test.ini"}));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -3,6 +3,7 @@
 
 #include "app/languagetable.h"
 #include "app/settings.h"
+#include "platform/atomicfile.h"
 #include "platform/inifile.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
@@ -25,6 +26,7 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -101,19 +103,18 @@ KillResult killWhileWriting(const std::function<void(int)>& writeOne, const fs::
     return result;
 }
 
-// Removes what a killed write left beside the target.
-void removeLeftovers(const fs::path& target)
+std::vector<std::string> namesIn(const fs::path& folder)
 {
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(target.parent_path(), error)) {
-        if (entry.path() != target)
-            fs::remove(entry.path(), error);
-    }
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
 }
 
 // Kills a process that writes `path` over and over with the contents `whole`
 // (by turns, through `writeOne`) a few times, each time half-way through a
-// write, and checks that the file is whole after each kill.
+// write, and checks that the file is whole after each kill and that the
+// clean-up at the next start removes what the killed write left beside it.
 void expectWholeAfterKills(const QString& path, const std::function<void(int)>& writeOne,
                            const QList<QByteArray>& whole)
 {
@@ -127,7 +128,10 @@ void expectWholeAfterKills(const QString& path, const std::function<void(int)>& 
         const QByteArray onDisk = readFile(path);
         EXPECT_TRUE(whole.contains(onDisk)) << onDisk.size() << " bytes on disk, neither "
                                             << whole[0].size() << " nor " << whole[1].size();
-        removeLeftovers(target);
+        atomicfile::removeLeftovers(QString::fromStdString(target.parent_path().string()));
+        EXPECT_EQ(namesIn(target.parent_path()),
+                  std::vector<std::string>{target.filename().string()})
+            << "only the file itself is left";
     }
     EXPECT_EQ(killedMidWrite, kRounds) << "some kills missed the writes";
 }

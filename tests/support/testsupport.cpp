@@ -10,8 +10,19 @@
 #include <QFile>
 
 #include <algorithm>
+#include <csignal>
+#include <grp.h>
 #include <optional>
 #include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t kUnprivilegedUser = 65534; // nobody
+constexpr gid_t kUnprivilegedGroup = 65534;
+
+} // namespace
 
 float VirtualClock::secondsSinceMidnight() const
 {
@@ -188,4 +199,46 @@ QByteArray readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit lowered = previous_;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+}
+
+bool runUnprivileged(const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedGroup) != 0 ||
+             ::setuid(kUnprivilegedUser) != 0 || ::geteuid() == 0))
+            ::_exit(3);
+        bool held = false;
+        try {
+            held = body();
+        } catch (...) {
+        }
+        ::_exit(held ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+void handOver(const QString& path)
+{
+    if (::geteuid() == 0 &&
+        ::chown(QFile::encodeName(path).constData(), kUnprivilegedUser, kUnprivilegedGroup) != 0)
+        throw std::runtime_error("cannot hand the file over");
 }

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <sys/resource.h>
 
 // A clock whose time moves only when the game waits: pauses cost no real time.
 class VirtualClock final : public Clock
@@ -148,3 +149,26 @@ private:
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
+
+// Every write past `bytes` into any file fails with EFBIG, as on a full disk; the
+// signal that would end the process is ignored, so the write call sees the error.
+// The limit holds for root too.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// Runs `body` in a child process without root's rights, so that file permissions
+// hold for it: run as root, the child becomes the unprivileged user, to whom
+// handOver() gives the files it must reach; otherwise it keeps the user's own
+// rights. True when the body returned true.
+bool runUnprivileged(const std::function<bool()>& body);
+void handOver(const QString& path);

@@ -65,7 +65,7 @@ private:
 TEST_F(InstalledVocabulary, TheShippedFileIsReadUntilThePlayerSavesTheirOwn)
 {
     EXPECT_EQ(readForPlay(1).entries, QStringList({"SHIPPED"}));
-    EXPECT_EQ(readForEditing(), QStringList({"SHIPPED"}));
+    EXPECT_EQ(readForEditing().entries, QStringList({"SHIPPED"}));
 
     EXPECT_TRUE(write({QStringLiteral("Mine"), QStringLiteral("Ours")}));
     EXPECT_EQ(readFile(own("frostel.dat")), "Mine\r\nOurs\r\n")
@@ -73,7 +73,7 @@ TEST_F(InstalledVocabulary, TheShippedFileIsReadUntilThePlayerSavesTheirOwn)
     EXPECT_EQ(readFile(shipped("frostel.dat")), "SHIPPED\r\n");
     EXPECT_EQ(resolvePath(kEnglish, "frostel.dat"), own("frostel.dat"));
     EXPECT_EQ(readForPlay(1).entries, QStringList({"MINE", "OURS"}));
-    EXPECT_EQ(readForEditing(), QStringList({"Mine", "Ours"}));
+    EXPECT_EQ(readForEditing().entries, QStringList({"Mine", "Ours"}));
 
     // The other shipped file is still read from the program folder.
     settings().Datei = QStringLiteral("Beta.dat");

@@ -343,6 +343,41 @@ TEST_F(EditorSaving, WritesEachEntryWithCrLfAndHandsTheListToTheGame)
     EXPECT_TRUE(wordList().isEmpty());
 }
 
+TEST_F(EditorSaving, KeepsEveryByteAndTheBlanksAtTheEndsOfAnEntry)
+{
+    // The five codes without a character, and a quoted entry holding a comma.
+    writeWords("a\x81\x8D\x8F\x90\x9Dz\r\n\"apple, pear\"\r\n");
+    open();
+    add(" fig ");
+    click("Speichern");
+    EXPECT_EQ(readFile(pathOf("words.dat")),
+              "\" fig \"\r\n\"apple, pear\"\r\na\x81\x8D\x8F\x90\x9Dz\r\n");
+    open();
+    EXPECT_EQ(entries(), QStringList({" fig ", "apple, pear",
+                                      cp1252::decode("a\x81\x8D\x8F\x90\x9Dz")}));
+}
+
+TEST_F(EditorSaving, AFileLongerThanAListKeepsTheEntriesItCouldNotShow)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 32767 + 2; ++i)
+        bytes += "w" + QByteArray::number(100000 + i) + "\r\n";
+    writeWords(bytes);
+    environment.reporter.choices = {ErrorChoice::Ignore};
+    open();
+    ASSERT_EQ(list()->count(), 32767);
+    ASSERT_EQ(environment.reporter.reports.size(), 1) << "the opening says the list is full";
+    EXPECT_EQ(environment.reporter.reports[0].number, 6);
+    clickEntry(0);
+    click("Loesch");
+    click("Speichern");
+    const QByteArray saved = readFile(pathOf("words.dat"));
+    EXPECT_FALSE(saved.contains("w100000\r\n")) << "the deleted entry";
+    EXPECT_TRUE(saved.endsWith("w132767\r\nw132768\r\n")) << "the two no list could hold";
+    EXPECT_EQ(saved.count("\r\n"), 32767 + 1);
+    EXPECT_EQ(wordList().size(), 32766);
+}
+
 TEST_F(EditorSaving, AFailedSaveIsReportedAndKeepsTheChangesUnsaved)
 {
     open();

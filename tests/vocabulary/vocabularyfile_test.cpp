@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace vocabularyfile;
 
 namespace {
@@ -48,7 +45,7 @@ protected:
     QStringList editorEntriesOf(const QByteArray& bytes)
     {
         writeFile(pathOf(QStringLiteral("words.dat")), bytes);
-        return readForEditing();
+        return readForEditing().entries;
     }
 
     TestEnvironment environment;
@@ -73,30 +70,6 @@ QByteArray numberedLines(int count)
         bytes += "WORD" + QByteArray::number(i) + "\r\n";
     return bytes;
 }
-
-// Lowers the largest file this process may write, so that a write fails
-// half-way the way a full disk makes it fail.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit lowered = previous_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -189,7 +162,7 @@ TEST_F(VocabularyFileTest, AFileOfLengthZeroIsReportedAsEmpty)
 TEST_F(VocabularyFileTest, FilesThatCannotBeOpenedAreReportedForTheCaller)
 {
     settings().Datei.clear();
-    EXPECT_TRUE(readForEditing().isEmpty());
+    EXPECT_TRUE(readForEditing().entries.isEmpty());
     EXPECT_EQ(settings().Datei, "frostel.dat") << "the editor takes the default unchecked";
     ASSERT_EQ(environment.reporter.reports.size(), 1);
     expectReport(environment.reporter.reports[0], "frmEditor", "List1_Ini", 53);
@@ -205,7 +178,7 @@ TEST_F(VocabularyFileTest, FilesThatCannotBeOpenedAreReportedForTheCaller)
     EXPECT_TRUE(readForPlay(1).cancelled);
 }
 
-TEST_F(VocabularyFileTest, ListsStopAtTheSixteenBitLimitWithOneReport)
+TEST_F(VocabularyFileTest, ListsStopAtTheSixteenBitLimitWithOneReportAndSavingKeepsTheRest)
 {
     const QByteArray bytes = numberedLines(kMaxEntries + 3);
     const PlayEntries play = playEntriesOf(bytes);
@@ -216,9 +189,14 @@ TEST_F(VocabularyFileTest, ListsStopAtTheSixteenBitLimitWithOneReport)
     expectReport(environment.reporter.reports[0], "frmMain", "List1_Ini", 6);
 
     environment.reporter.choices = {ErrorChoice::Ignore};
-    EXPECT_EQ(editorEntriesOf(bytes).size(), kMaxEntries);
-    ASSERT_EQ(environment.reporter.reports.size(), 2) << "Ignore ends the read too";
+    writeFile(pathOf(QStringLiteral("words.dat")), bytes);
+    const EditEntries edit = readForEditing();
+    EXPECT_EQ(edit.entries.size(), kMaxEntries);
+    EXPECT_EQ(edit.beyondLimit, QStringList({"WORD32768", "WORD32769", "WORD32770"}));
+    ASSERT_EQ(environment.reporter.reports.size(), 2);
     expectReport(environment.reporter.reports[1], "frmEditor", "List1_Ini", 6);
+    EXPECT_TRUE(write(edit.entries + edit.beyondLimit));
+    EXPECT_EQ(readFile(pathOf(QStringLiteral("words.dat"))), bytes) << "no entry is cut off";
 
     EXPECT_EQ(playEntriesOf(numberedLines(kMaxEntries)).entries.size(), kMaxEntries);
     EXPECT_EQ(environment.reporter.reports.size(), 2) << "a full list is no error";
@@ -226,12 +204,19 @@ TEST_F(VocabularyFileTest, ListsStopAtTheSixteenBitLimitWithOneReport)
 
 TEST_F(VocabularyFileTest, WritingGivesOneLinePerEntryInWindows1252)
 {
-    const QByteArray bytes = "na\xEFve\r\n\xC9t\xE9\r\n\x8Aoup\x9A\r\n\x80uro\r\n";
-    EXPECT_TRUE(write(editorEntriesOf(bytes)));
+    // Every byte comes back: the five codes without a character, the bytes of a
+    // name written in UTF-8 ("Íñigo"), and entries that need their quotes.
+    const QByteArray bytes = "na\xEFve\r\n\xC9t\xE9\r\n\x8Aoup\x9A\r\n\x80uro\r\n"
+                             "a\x81\x8D\x8F\x90\x9Dz\r\n\xC3\x8D\xC3\xB1igo\r\n"
+                             "\"apple, pear\"\r\n\" lead\"\r\n\"trail\t\"\r\nin\"side\r\n";
+    const QStringList entries = editorEntriesOf(bytes);
+    EXPECT_TRUE(entries.contains("apple, pear"));
+    EXPECT_TRUE(write(entries));
     EXPECT_EQ(readFile(pathOf("words.dat")), bytes) << "read for editing and written back";
 
-    EXPECT_TRUE(write({"b, c", "\"q\"", " x "}));
-    EXPECT_EQ(readFile(pathOf("words.dat")), "b, c\r\n\"q\"\r\n x \r\n") << "written unchanged";
+    EXPECT_TRUE(write({"b, c", "\"q\"", " x ", "plain"}));
+    EXPECT_EQ(readFile(pathOf("words.dat")), "\"b, c\"\r\n\"q\"\r\n\" x \"\r\nplain\r\n")
+        << "only what would not read back is quoted; a quote cannot be";
 
     EXPECT_TRUE(write({}));
     EXPECT_TRUE(QFileInfo::exists(pathOf("words.dat")));
@@ -266,7 +251,7 @@ TEST_F(VocabularyFileTest, AFailedWriteIsReportedAndChangesNothing)
     EXPECT_FALSE(QFileInfo::exists(folder())) << "the folder is not created";
 
     ASSERT_EQ(environment.reporter.reports.size(), 3);
-    expectReport(environment.reporter.reports[0], "frmEditor", "Speichern_Click", 75);
+    expectReport(environment.reporter.reports[0], "frmEditor", "Speichern_Click", 61);
     expectReport(environment.reporter.reports[1], "frmEditor", "Speichern_Click", 52);
     expectReport(environment.reporter.reports[2], "frmEditor", "Speichern_Click", 76);
 }

@@ -22,46 +22,21 @@ constexpr int kPasswordTitle = 163;
 
 constexpr int kLongestValue = 254; // GetIniString gives back no more
 
-constexpr std::array<uint, 5> kUnassignedCodes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+// The five codes without a character of their own, which stand for controls.
+constexpr std::array<uint, 5> kControlLikeCodes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
 
-bool isUnassigned(uint code)
-{
-    return std::ranges::find(kUnassignedCodes, code) != kUnassignedCodes.end();
-}
-
-// Codes the settings file holds exactly inside a value.
+// Codes that stand for a visible character: the stored form holds only these,
+// so that it survives anyone's editing of the settings file.
 bool isPrintable(uint code)
 {
-    return code >= 0x20 && code != 0x7F && !isUnassigned(code);
-}
-
-// One Windows-1252 code per character. The five unassigned codes travel as the
-// control characters of the same number, so scrambling twice never loses one.
-QByteArray codesOf(const QString& text)
-{
-    QByteArray codes = cp1252::encode(text);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isUnassigned(text[i].unicode()))
-            codes[i] = static_cast<char>(text[i].unicode());
-    }
-    return codes;
-}
-
-QString textOf(const QByteArray& codes)
-{
-    QString text = cp1252::decode(codes);
-    for (qsizetype i = 0; i < codes.size(); ++i) {
-        const auto code = static_cast<uchar>(codes[i]);
-        if (isUnassigned(code))
-            text[i] = QChar(char16_t(code));
-    }
-    return text;
+    return code >= 0x20 && code != 0x7F &&
+           std::ranges::find(kControlLikeCodes, code) == kControlLikeCodes.end();
 }
 
 // A scrambled code made storable. A printable character scrambles to a control
 // only from codes 32 to 63, and those controls move up by 32 into codes that
-// themselves come only from controls; the few codes left (127 and the unassigned
-// ones) are written as the character they came from.
+// themselves come only from controls; the few codes left (127 and the five
+// control-like ones) are written as the character they came from.
 uchar storableCode(uchar scrambled, uchar key)
 {
     if (isPrintable(scrambled))
@@ -86,13 +61,13 @@ uchar scrambledCode(uchar stored, uchar key)
 template <typename Mapping>
 QString mapEachCode(const QString& text, Mapping mapping)
 {
-    QByteArray codes = codesOf(text);
-    const QByteArray key = codesOf(kPasswordKey);
+    QByteArray codes = cp1252::encode(text);
+    const QByteArray key = cp1252::encode(kPasswordKey);
     for (qsizetype i = 0; i < codes.size(); ++i) {
         codes[i] = static_cast<char>(
             mapping(static_cast<uchar>(codes[i]), static_cast<uchar>(key[i % key.size()])));
     }
-    return textOf(codes);
+    return cp1252::decode(codes);
 }
 
 // The settings file drops blanks at both ends of a value and one pair of quotes
@@ -133,13 +108,13 @@ void sayWrongPassword(QWidget* parent)
 void Encrypt(QString& text, const QString& key)
 {
     ErrorScope::run(modules::Allgemein, "Encrypt", [&] {
-        QByteArray codes = codesOf(text);
-        const QByteArray keyCodes = codesOf(key);
+        QByteArray codes = cp1252::encode(text);
+        const QByteArray keyCodes = cp1252::encode(key);
         if (!codes.isEmpty() && keyCodes.isEmpty())
             throw RunTimeError(RunTimeError::DivisionByZero);
         for (qsizetype i = 0; i < codes.size(); ++i)
             codes[i] = static_cast<char>(codes[i] ^ keyCodes[i % keyCodes.size()]);
-        text = textOf(codes);
+        text = cp1252::decode(codes);
     });
 }
 

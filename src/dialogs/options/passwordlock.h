@@ -12,10 +12,10 @@ inline const QString kPasswordKey = QStringLiteral("5.83");
 // restores the text. An empty key is reported and leaves the text as it is.
 void Encrypt(QString& text, const QString& key);
 
-// The value of "passw" is the scrambled password in which every code the settings
-// file cannot hold (controls and the five unassigned codes) is replaced by a
-// printable code that scrambling never yields at that position, the whole enclosed
-// in quotes when it begins or ends with a blank or a quote. It reads back at the
+// The value of "passw" is the scrambled password in which every code that stands
+// for no visible character (controls, 127 and the five codes without a character
+// of their own) is replaced by a printable code that scrambling never yields at that position, the
+// whole enclosed in quotes when it begins or ends with a blank or a quote. It reads back at the
 // password's length (hexadecimal would halve the longest password the file
 // returns), and a value an older version stored as it stands reads the same way.
 QString toStoredForm(const QString& password);

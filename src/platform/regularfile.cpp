@@ -1,0 +1,181 @@
+#include "regularfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace regularfile {
+
+namespace {
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor()
+    {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+Failure kindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return Failure::None;
+    return S_ISLNK(mode) ? Failure::IsLink : Failure::NotRegular;
+}
+
+bool sameFile(const struct ::stat& a, const struct ::stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Reads to the end, but never more than one byte past `limit`: a file that grew
+// beyond it after its size was checked is too large all the same.
+Failure readAll(int descriptor, qint64 expectedSize, qint64 limit, QByteArray& bytes)
+{
+    QByteArray buffer(std::min(expectedSize, limit) + 1, Qt::Uninitialized);
+    qint64 filled = 0;
+    for (;;) {
+        if (filled == buffer.size()) {
+            if (filled > limit)
+                return Failure::TooLarge;
+            buffer.resize(std::min(limit + 1, 2 * filled));
+        }
+        const ssize_t got =
+            ::read(descriptor, buffer.data() + filled, static_cast<size_t>(buffer.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return failureOf(errno, QString());
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    buffer.truncate(filled);
+    bytes = std::move(buffer);
+    return Failure::None;
+}
+
+} // namespace
+
+Signature signatureOf(const struct ::stat& info)
+{
+    return {true,
+            info.st_dev,
+            info.st_ino,
+            info.st_size,
+            info.st_mtim.tv_sec,
+            info.st_mtim.tv_nsec,
+            info.st_ctim.tv_sec,
+            info.st_ctim.tv_nsec};
+}
+
+Failure failureOf(int error, const QString& path)
+{
+    switch (error) {
+    case ENOENT: {
+        struct ::stat folder
+        {};
+        const QByteArray name = QFile::encodeName(QFileInfo(path).absolutePath());
+        return ::stat(name.constData(), &folder) == 0 && S_ISDIR(folder.st_mode)
+                   ? Failure::NoFile
+                   : Failure::NoFolder;
+    }
+    case ENOTDIR:
+        return Failure::NoFolder;
+    case ELOOP:
+        return Failure::IsLink;
+    case EISDIR:
+    case ENXIO: // a FIFO that no one reads, opened for writing without waiting
+    case ENODEV:
+        return Failure::NotRegular;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return Failure::Denied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return Failure::DiskFull;
+    default:
+        return Failure::Failed;
+    }
+}
+
+Contents read(const QString& path, qint64 limit, Links links)
+{
+    Contents result;
+    const QByteArray name = QFile::encodeName(path);
+    struct ::stat before
+    {};
+    const int found = links == Links::Follow ? ::stat(name.constData(), &before)
+                                             : ::lstat(name.constData(), &before);
+    if (found != 0) {
+        result.failure = failureOf(errno, path);
+        return result;
+    }
+    result.failure = kindOf(before.st_mode);
+    if (result.failure == Failure::None && before.st_size > limit)
+        result.failure = Failure::TooLarge;
+    if (result.failure != Failure::None)
+        return result;
+
+    // Without waiting: should a FIFO take the file's place after the check, the
+    // open returns at once and the check below refuses it.
+    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (links == Links::DoNotFollow)
+        flags |= O_NOFOLLOW;
+    const Descriptor file(::open(name.constData(), flags));
+    if (file.get() < 0) {
+        result.failure = failureOf(errno, path);
+        return result;
+    }
+    struct ::stat opened
+    {};
+    if (::fstat(file.get(), &opened) != 0) {
+        result.failure = failureOf(errno, path);
+        return result;
+    }
+    if (!S_ISREG(opened.st_mode) || !sameFile(before, opened))
+        result.failure = Failure::NotRegular; // something else was put there meanwhile
+    else if (opened.st_size > limit)
+        result.failure = Failure::TooLarge;
+    else
+        result.failure = readAll(file.get(), opened.st_size, limit, result.bytes);
+    if (result.failure == Failure::None)
+        result.signature = signatureOf(opened);
+    else
+        result.bytes.clear();
+    return result;
+}
+
+Signature signatureAt(const QByteArray& encodedPath)
+{
+    struct ::stat info
+    {};
+    if (::lstat(encodedPath.constData(), &info) != 0)
+        return {};
+    return signatureOf(info);
+}
+
+bool existsAtName(const QString& path)
+{
+    struct ::stat info
+    {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+} // namespace regularfile
