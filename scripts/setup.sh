@@ -8,7 +8,7 @@ FROSTEL_BUILD="${FROSTEL_BUILD:-$FROSTEL_ROOT/build}"
 
 FROSTEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev
+  qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdotool x11-apps

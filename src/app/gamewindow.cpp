@@ -3,6 +3,7 @@
 #include "app/helpwindow.h"
 #include "app/languagetable.h"
 #include "app/maker.h"
+#include "app/qttranslation.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/sound.h"
@@ -185,6 +186,7 @@ void GameWindow::imgLang_Click(int index)
         }
         language::LanguageOffset() = toInt16(index * 1000);
         Sprache();
+        qttranslation::apply(language::LanguageOffset());
         settingsfile::SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
                               settingsfile::numberText(language::LanguageOffset()));
         scope.attempt([&] { board_->setLanguageLetters(language::LanguageOffset()); });
