@@ -26,7 +26,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -69,9 +68,11 @@ GameWindow::~GameWindow()
     delete game_; // it holds on to the board, so it goes before the board does
 }
 
+// The two menus open only from toolbar buttons 3 and 4; a menu bar would show
+// their German titles in every language.
 void GameWindow::createMenus()
 {
-    mnuOption = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    mnuOption = new QMenu(QStringLiteral("&Optionen"), this);
     mnuOpt =
         mnuOption->addAction(QStringLiteral("Ei&nstellungen..."), this, &GameWindow::mnuOpt_Click);
     mnuOption->addSeparator();
@@ -82,9 +83,11 @@ void GameWindow::createMenus()
     mnuPlayMusic->setCheckable(true);
     connect(mnuPlayMusic, &QAction::triggered, this, [](bool checked) { toggleMusic(checked); });
 
-    mnuHilf = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    mnuHilf = new QMenu(QStringLiteral("&Hilfe"), this);
     mnuHilfe = mnuHilf->addAction(QStringLiteral("&Hilfe"), this, &GameWindow::mnuHilfe_Click);
     mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    // A shortcut works only for an action of a shown widget: the window itself.
+    addAction(mnuHilfe);
     mnuHilf->addSeparator();
     mnuHomepage = mnuHilf->addAction(QStringLiteral("&Kestrelsoft's Homepage..."), this, [] {
         services::desktop().openUrl(QString::fromLatin1(maker::homePage));
