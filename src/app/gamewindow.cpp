@@ -47,7 +47,6 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(board_);
     game_ = new Game(*board_, *this);
     createMenus();
-    setMinimumSize(320, 240);
 
     connect(board_, &Board::keyClicked, game_, &Game::imgAlpha_click);
     connect(board_, &Board::toolButtonClicked, game_, &Game::PicBut_click);
@@ -267,6 +266,8 @@ void GameWindow::applyPlacement(const windowplacement::Placement& placement)
         return;
     const int perPixelX = screenmetrics::twipsPerPixelX();
     const int perPixelY = screenmetrics::twipsPerPixelY();
+    // The stored size is the outer size. Until the window has its frame it
+    // stands for the inner size too, which is right where there is no frame.
     storedOuterSize_ =
         QSize(placement.twips.width() / perPixelX, placement.twips.height() / perPixelY);
     move(placement.twips.left() / perPixelX, placement.twips.top() / perPixelY);
@@ -291,22 +292,42 @@ void GameWindow::showAsStored()
 void GameWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitToFrame();
     Form_Resize();
-    if (storedOuterSize_.isEmpty())
-        return;
-    // The stored size is the outer size; the frame is known only once the window shows.
-    const QSize outer = storedOuterSize_;
-    storedOuterSize_ = QSize();
-    QTimer::singleShot(0, this, [this, outer] {
-        if (currentState() == windowplacement::Normal)
-            resize(outer - (frameGeometry().size() - size()));
-    });
+}
+
+void GameWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitToFrame();
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    fitToFrame();
     Form_Resize();
+}
+
+// A window manager frames the window some time after it is shown, and changes
+// the frame with the window's state. The minimum size and the stored outer
+// size are kept in terms of the frame as it is.
+void GameWindow::fitToFrame()
+{
+    if (!isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame != frame_) {
+        frame_ = frame;
+        // The window manager then stops a drag at the minimum, so the window never
+        // has to snap back under the pointer.
+        setMinimumSize(windowplacement::kMinimumOuterPixels - frame);
+    }
+    if (storedOuterSize_.isEmpty() || frame.isNull() || currentState() != windowplacement::Normal)
+        return;
+    const QSize inner = storedOuterSize_ - frame;
+    storedOuterSize_ = QSize();
+    resize(inner);
 }
 
 void GameWindow::Form_Resize()
@@ -315,12 +336,13 @@ void GameWindow::Form_Resize()
         return;
     if (currentState() == windowplacement::Normal) {
         // The smallest window is 800 x 600 outside, so the board inside ends a
-        // little smaller by the frame and the menu bar.
+        // little smaller by the frame.
         const QSize frame = frameGeometry().size() - size();
-        if (board_->height() < 600)
-            resize(width(), 600 - frame.height());
-        if (board_->width() < 800)
-            resize(800 - frame.width(), height());
+        const QSize minimum = windowplacement::kMinimumOuterPixels;
+        if (board_->height() < minimum.height())
+            resize(width(), minimum.height() - frame.height());
+        if (board_->width() < minimum.width())
+            resize(minimum.width() - frame.width(), height());
     }
     layOut();
 }
