@@ -343,7 +343,7 @@ void OptionsDialog::connectControls()
 
 void OptionsDialog::Form_Load()
 {
-    ErrorScope::run(modules::frmOptions, "Form_Load", [&] {
+    ErrorScope::run(modules::frmOptions, "Form_Load", [&](ErrorScope& scope) {
         Settings& record = settings();
         bringIntoDialogRange(record);
 
@@ -379,6 +379,13 @@ void OptionsDialog::Form_Load()
         }
 
         game_.state().RestartRequested = false;
+
+        // Checked last, so that whatever the answer the dialog is filled and the
+        // running game goes on.
+        scope.attempt([] {
+            if (!QDir(languageFolder()).exists())
+                throw RunTimeError(RunTimeError::PathNotFound);
+        });
     });
 }
 
@@ -513,7 +520,7 @@ void OptionsDialog::fillFileList()
 {
     const QSignalBlocker quiet(wortsch);
     wortsch->clear();
-    // A missing folder simply lists nothing.
+    // A missing folder lists nothing; loading the dialog reports it.
     const QDir folder(languageFolder());
     wortsch->addItems(
         folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
