@@ -11,7 +11,7 @@ FROSTEL_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core xdotool x11-apps
+  xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
 )
 
 install_missing_packages() {
