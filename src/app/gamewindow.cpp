@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
