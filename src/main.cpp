@@ -1,5 +1,4 @@
 #include "app/startup.h"
-#include "platform/systemtranslations.h"
 
 #include <QApplication>
 
@@ -7,6 +6,5 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("frostel"));
-    platform::installSystemTranslations(application);
     return runFrostel(application);
 }

@@ -3,6 +3,7 @@
 #include "app/helpwindow.h"
 #include "app/languagetable.h"
 #include "app/maker.h"
+#include "app/qttranslation.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/sound.h"
@@ -26,9 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -49,12 +48,14 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     vocabulary_ = std::make_unique<LanguageVocabulary>();
     game_ = new Game(*board_, *this, *vocabulary_);
     createMenus();
-    setMinimumSize(320, 240);
 
     connect(board_, &Board::keyClicked, game_, &Game::imgAlpha_click);
     connect(board_, &Board::toolButtonClicked, game_, &Game::PicBut_click);
     connect(board_, &Board::flagClicked, game_, &Game::imgLang_Click);
-    connect(game_, &Game::languageChanged, this, &GameWindow::Sprache);
+    connect(game_, &Game::languageChanged, this, [this] {
+        Sprache();
+        qttranslation::apply(language::LanguageOffset());
+    });
     connect(game_, &Game::closeRequested, this, &GameWindow::close);
     connect(game_, &Game::optionsMenuRequested, this, [this] { popUp(mnuOption, kOptionsButton); });
     connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, kHelpButton); });
@@ -71,9 +72,11 @@ GameWindow::~GameWindow()
     delete game_; // it holds on to the board, so it goes before the board does
 }
 
+// The two menus open only from toolbar buttons 3 and 4; a menu bar would show
+// their German titles in every language.
 void GameWindow::createMenus()
 {
-    mnuOption = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    mnuOption = new QMenu(QStringLiteral("&Optionen"), this);
     mnuOpt =
         mnuOption->addAction(QStringLiteral("Ei&nstellungen..."), this, &GameWindow::mnuOpt_Click);
     mnuOption->addSeparator();
@@ -84,9 +87,11 @@ void GameWindow::createMenus()
     mnuPlayMusic->setCheckable(true);
     connect(mnuPlayMusic, &QAction::triggered, this, [](bool checked) { toggleMusic(checked); });
 
-    mnuHilf = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    mnuHilf = new QMenu(QStringLiteral("&Hilfe"), this);
     mnuHilfe = mnuHilf->addAction(QStringLiteral("&Hilfe"), this, &GameWindow::mnuHilfe_Click);
     mnuHilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    // A shortcut works only for an action of a shown widget: the window itself.
+    addAction(mnuHilfe);
     mnuHilf->addSeparator();
     mnuHomepage = mnuHilf->addAction(QStringLiteral("&Kestrelsoft's Homepage..."), this, [] {
         services::desktop().openUrl(QString::fromLatin1(maker::homePage));
@@ -233,6 +238,8 @@ void GameWindow::applyPlacement(const windowplacement::Placement& placement)
         return;
     const int perPixelX = screenmetrics::twipsPerPixelX();
     const int perPixelY = screenmetrics::twipsPerPixelY();
+    // The stored size is the outer size. Until the window has its frame it
+    // stands for the inner size too, which is right where there is no frame.
     storedOuterSize_ =
         QSize(placement.twips.width() / perPixelX, placement.twips.height() / perPixelY);
     move(placement.twips.left() / perPixelX, placement.twips.top() / perPixelY);
@@ -257,22 +264,42 @@ void GameWindow::showAsStored()
 void GameWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitToFrame();
     Form_Resize();
-    if (storedOuterSize_.isEmpty())
-        return;
-    // The stored size is the outer size; the frame is known only once the window shows.
-    const QSize outer = storedOuterSize_;
-    storedOuterSize_ = QSize();
-    QTimer::singleShot(0, this, [this, outer] {
-        if (currentState() == windowplacement::Normal)
-            resize(outer - (frameGeometry().size() - size()));
-    });
+}
+
+void GameWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitToFrame();
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    fitToFrame();
     Form_Resize();
+}
+
+// A window manager frames the window some time after it is shown, and changes
+// the frame with the window's state. The minimum size and the stored outer
+// size are kept in terms of the frame as it is.
+void GameWindow::fitToFrame()
+{
+    if (!isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame != frame_) {
+        frame_ = frame;
+        // The window manager then stops a drag at the minimum, so the window never
+        // has to snap back under the pointer.
+        setMinimumSize(windowplacement::kMinimumOuterPixels - frame);
+    }
+    if (storedOuterSize_.isEmpty() || frame.isNull() || currentState() != windowplacement::Normal)
+        return;
+    const QSize inner = storedOuterSize_ - frame;
+    storedOuterSize_ = QSize();
+    resize(inner);
 }
 
 void GameWindow::Form_Resize()
@@ -282,12 +309,13 @@ void GameWindow::Form_Resize()
             return;
         if (currentState() == windowplacement::Normal) {
             // The smallest window is 800 x 600 outside, so the board inside ends a
-            // little smaller by the frame and the menu bar.
+            // little smaller by the frame.
             const QSize frame = frameGeometry().size() - size();
-            if (board_->height() < 600)
-                resize(width(), 600 - frame.height());
-            if (board_->width() < 800)
-                resize(800 - frame.width(), height());
+            const QSize minimum = windowplacement::kMinimumOuterPixels;
+            if (board_->height() < minimum.height())
+                resize(width(), minimum.height() - frame.height());
+            if (board_->width() < minimum.width())
+                resize(minimum.width() - frame.width(), height());
         }
         layOut();
     });

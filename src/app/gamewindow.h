@@ -46,6 +46,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -53,6 +54,7 @@ private:
     void createMenus();
     void Form_Activate();
     void Form_Resize();
+    void fitToFrame();
     void Form_Unload();
     void applyPlacement(const windowplacement::Placement& placement);
     void readSettingsRecord();
@@ -80,7 +82,8 @@ private:
     QAction* mnuUeber = nullptr;
 
     windowplacement::Placement placement_;
-    QSize storedOuterSize_;
+    QSize storedOuterSize_; // until the frame around the window is known
+    QSize frame_{-1, -1};
     bool FirstShowDone = false;
     bool unloaded_ = false;
 };

@@ -22,6 +22,12 @@ qint16 centred(qint64 screenExtent, qint64 windowExtent)
                                                   std::numeric_limits<qint16>::max()));
 }
 
+qint16 inTwips(int pixels, int twipsPerPixel)
+{
+    return static_cast<qint16>(
+        std::min(pixels * twipsPerPixel, int{std::numeric_limits<qint16>::max()}));
+}
+
 // Only values the next start can read are stored.
 QString storable(int twips)
 {
@@ -39,10 +45,14 @@ Placement read(const ScreenInfo& screen)
     qint16 leftCentred = 0;
     qint16 topCentred = 0;
     if (placement.state != Maximised) {
+        // The window never gets smaller than its minimum, so that is the size it is
+        // centred and kept on the screen by.
         const qint16 width =
-            GetIniInt(kSection, QStringLiteral("Width"), 800 * screen.twipsPerPixelX);
+            std::max(GetIniInt(kSection, QStringLiteral("Width"), 800 * screen.twipsPerPixelX),
+                     inTwips(kMinimumOuterPixels.width(), screen.twipsPerPixelX));
         const qint16 height =
-            GetIniInt(kSection, QStringLiteral("Height"), 600 * screen.twipsPerPixelY);
+            std::max(GetIniInt(kSection, QStringLiteral("Height"), 600 * screen.twipsPerPixelY),
+                     inTwips(kMinimumOuterPixels.height(), screen.twipsPerPixelY));
         leftCentred = centred(screen.twips.width(), width);
         topCentred = centred(screen.twips.height(), height);
         const qint16 left = GetIniInt(kSection, QStringLiteral("Left"), leftCentred);

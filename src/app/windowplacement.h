@@ -8,6 +8,9 @@
 // the screen; saving follows the window state.
 namespace windowplacement {
 
+// The smallest outer size of a normal window, in pixels.
+inline constexpr QSize kMinimumOuterPixels(800, 600);
+
 enum State : qint16
 {
     Normal = 0,

@@ -293,6 +293,14 @@ void ErrorReportWindow::cmdContinue_Click(int index)
     hide();
 }
 
+// Closing the window is a way out, not another Retry: the same report would come
+// straight back and log yet another protocol.
+void ErrorReportWindow::reject()
+{
+    choice_ = static_cast<qint16>(ErrorChoice::Cancel);
+    QDialog::reject();
+}
+
 void ErrorReportWindow::printProtocol(const QString& protocol)
 {
     services::desktop().printLines(errorprotocol::printerLines(protocol));

@@ -29,12 +29,16 @@ public:
     explicit ErrorReportWindow(Now now = &QDateTime::currentDateTime);
 
     // Fills, arranges, logs and shows the window; returns the continue button
-    // pressed, or the previous choice when the window was closed another way.
+    // pressed, or Cancel when the window was closed another way.
     ErrorChoice OnError(const QString& AktModul, const QString& AktProc, const RunTimeError& error);
 
     void SetProgInfo(const QString& Text);
     void ArrangeFrames();
     QString BuildProtocol() const;
+
+protected:
+    // The close box and Esc.
+    void reject() override;
 
 private:
     void createFrames();

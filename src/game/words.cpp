@@ -34,9 +34,13 @@ bool Game::soundOn() const
 
 void Game::showEmptyVocabularyMessage()
 {
+    // While the game window loads it is not shown yet, and a box over it would
+    // stand where that hidden window happens to be; without it the box stands in
+    // the middle of the screen, over the splash.
     services::dialogs().messageBox(
-        &window_, language::text(177) + QStringLiteral("\r\n") + language::text(178),
-        Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Frostel"));
+        window_.isVisible() ? &window_ : nullptr,
+        language::text(177) + QStringLiteral("\r\n") + language::text(178), Dialogs::Buttons::Ok,
+        Dialogs::Icon::None, QStringLiteral("Frostel"));
 }
 
 void Game::List1_Ini()

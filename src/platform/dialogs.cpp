@@ -1,13 +1,38 @@
 #include "dialogs.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+namespace {
+
+// The window manager draws the title in its own font, commonly a bold one, and
+// puts its buttons beside it; a box narrower than that cuts its title off.
+int titleBarWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+}
+
+// A window with an empty title is given the program's name by the platform; a
+// blank shows nothing.
+QString shownTitle(const QString& title)
+{
+    return title.isEmpty() ? QStringLiteral(" ") : title;
+}
+
+} // namespace
 
 Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Buttons buttons,
                                       Icon icon, const QString& title)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title);
+    box.setWindowTitle(shownTitle(title));
     // Texts break their lines the Windows way (CR LF, or a lone CR).
     QString shown = text;
     box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
@@ -25,6 +50,10 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
+    // The message box sizes itself to its layout, so the room for the title goes in there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -39,8 +68,12 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
 
 QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? text : QString();
+    QInputDialog box(parent);
+    box.setWindowTitle(shownTitle(title));
+    box.setLabelText(prompt);
+    box.setInputMode(QInputDialog::TextInput);
+    // The input box takes its width from its entry line.
+    if (auto* entry = box.findChild<QLineEdit*>())
+        entry->setMinimumWidth(titleBarWidth(title));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <array>
@@ -116,6 +117,21 @@ public:
 
 private:
     QCollatorSortKey key_;
+};
+
+// List rows a little taller than a line of the list's font, so that the first
+// row stands clear of the border and accents clear of the row above.
+class SpacedRows final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rheight() += option.fontMetrics.height() / 4;
+        return size;
+    }
 };
 
 } // namespace
@@ -226,14 +242,21 @@ void VocabularyEditor::createControls()
 {
     setFixedSize(pixels(6180), pixels(4590));
 
+    // The entry box is as tall as its font needs, accents on capitals included;
+    // the list below it gives up what the box takes beyond its design height.
     Text1 = new EntryBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(designRect(240, 120, 4000, 285));
+    QRect entry = designRect(240, 120, 4000, 285);
+    entry.setHeight(std::max(entry.height(), Text1->sizeHint().height()));
+    Text1->setGeometry(entry);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(designRect(240, 600, 4000, 3765));
+    QRect list = designRect(240, 600, 4000, 3765);
+    list.setTop(list.top() + entry.bottom() - designRect(240, 120, 4000, 285).bottom());
+    List1->setGeometry(list);
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1->setItemDelegate(new SpacedRows(List1));
 
     const auto button = [this](const char* name, int top, int width, int height) {
         auto* created = new QPushButton(this);

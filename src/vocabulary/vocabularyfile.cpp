@@ -6,8 +6,8 @@
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
-#include "platform/userfolder.h"
 #include "platform/regularfile.h"
+#include "platform/userfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -281,6 +281,13 @@ QStringList fileNames(qint16 languageOffset)
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     return names;
+}
+
+bool languageFolderExists(qint16 languageOffset)
+{
+    const QString languageFolder = message(languageOffset, kLanguageFolderMessage);
+    return QFileInfo(userfolder::path() + u'/' + languageFolder).isDir() ||
+           QFileInfo(programdir::path() + u'/' + languageFolder).isDir();
 }
 
 QStringList splitEntries(QStringView text)

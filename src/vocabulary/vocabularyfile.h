@@ -46,6 +46,9 @@ QString savePath(qint16 languageOffset, const QString& datei);
 // without regard to letter case.
 QStringList fileNames(qint16 languageOffset);
 
+// Whether either folder holds the language's folder.
+bool languageFolderExists(qint16 languageOffset);
+
 // False for names that are empty or could leave the language folder.
 bool isPlainFileName(const QString& datei);
 

@@ -1,4 +1,5 @@
 #include "app/gamewindow.h"
+#include "app/helpwindow.h"
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "board/board.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -167,4 +169,39 @@ TEST(GameWindowMenus, HomePageAndMailOpenTheMakersAddresses)
     EXPECT_EQ(
         fixture.environment.desktop.opened,
         (QStringList{"https://www.kestrelsoft.example/", "mailto:support@kestrelsoft.example"}));
+}
+
+TEST(GameWindowMenus, OpenOnlyFromTheToolbarAndF1StillOpensTheHelp)
+{
+    GameFixture fixture;
+    GameWindow& window = fixture.window();
+    EXPECT_EQ(window.findChild<QMenuBar*>(), nullptr) << "no menu bar with German titles";
+
+    fixture.game().PicBut_click(3);
+    EXPECT_TRUE(window.optionsMenu()->isVisible());
+    window.optionsMenu()->close();
+    fixture.game().PicBut_click(4);
+    EXPECT_TRUE(window.helpMenu()->isVisible());
+    window.helpMenu()->close();
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    const auto* help = window.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Eisbold – Hilfe");
+}
+
+TEST(EmptyVocabulary, AtStartTheMessageStandsOnTheScreenNotOverTheHiddenWindow)
+{
+    GameFixture fixture({"Ei"}); // shorter than every minimum length
+    auto& questions = fixture.environment.dialogs.questions;
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0].text, "Wortschatzdatei ist leer\r\noder Einträge zu lang/kurz!");
+    EXPECT_EQ(questions[0].parent, nullptr);
+
+    fixture.game().List1_Ini();
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_EQ(questions[1].parent, &fixture.window()) << "once the window shows, over it";
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -101,6 +102,38 @@ TEST_F(LanguageTableTest, EveryLanguageHoldsEveryMessageWithinTheLimits)
             EXPECT_FALSE(value.isEmpty()) << "language " << i << " message " << number;
             EXPECT_LE(value.size(), 59) << "language " << i << " message " << number;
             EXPECT_LE(value.count(u'&'), 1) << "language " << i << " message " << number;
+        }
+    }
+}
+
+// Within one window or menu, no two captions share an access key.
+TEST_F(LanguageTableTest, AccessKeysAreUniqueWithinEachWindowAndMenu)
+{
+    const QList<QList<int>> groups = {
+        {111, 110, 105, 104, 102, 183, 106, 107, 113, 157}, // options dialog, with "&OK"
+        {153, 154, 179, 155, 156},                          // vocabulary editor, with "&OK"
+        {118, 103, 171},                                    // options menu
+        {134, 136, 135, 137}};                              // help menu
+    for (int i = 0; i < kLanguageCount; ++i) {
+        for (qsizetype g = 0; g < groups.size(); ++g) {
+            QStringList captions;
+            for (const int number : groups[g])
+                captions.append(message(i, number));
+            if (g < 2)
+                captions.append(QStringLiteral("&OK"));
+            QMap<QChar, QString> seen;
+            for (const QString& caption : captions) {
+                const qsizetype mark = caption.indexOf(u'&');
+                if (mark < 0 || mark + 1 >= caption.size())
+                    continue;
+                const QChar key = caption[mark + 1].toLower();
+                // English keeps its options captions as designed: P and H twice.
+                const bool designed = i == English && g == 0 && (key == u'p' || key == u'h');
+                EXPECT_TRUE(designed || !seen.contains(key))
+                    << "language " << i << ": '" << qPrintable(caption) << "' and '"
+                    << qPrintable(seen.value(key)) << "'";
+                seen.insert(key, caption);
+            }
         }
     }
 }

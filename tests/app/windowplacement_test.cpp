@@ -1,6 +1,12 @@
 #include "app/windowplacement.h"
 
+#include "app/gamewindow.h"
+#include "app/languagetable.h"
+
 #include "support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -96,4 +102,41 @@ TEST(WindowPlacement, HandEditedOutOfRangeValuesAreStillReported)
     read(kScreen);
     ASSERT_EQ(environment.reporter.reports.size(), 1);
     EXPECT_EQ(environment.reporter.reports[0].number, 6);
+}
+
+TEST(WindowPlacement, AfterIgnoreOnAnUnreadableWidthTheWindowStillFitsTheScreen)
+{
+    TestEnvironment environment;
+    environment.reporter.choices = {ErrorChoice::Ignore};
+    writeFile(environment.settingsPath(),
+              "[Window]\r\nStatus= 0\r\nWidth= 99999\r\nHeight= 3000\r\nLeft= 8000\r\n"
+              "Top= 2000\r\n");
+    const Placement placement = read(kScreen);
+    ASSERT_EQ(environment.reporter.reports.size(), 1);
+    // The window gets its smallest size, 800 x 600, and is kept on the screen by it.
+    EXPECT_EQ(placement.twips, QRect(1680, 2000, 12000, 9000));
+}
+
+TEST(WindowPlacement, FourSessionsInARowStoreTheSameOuterSizeAndPlace)
+{
+    TestEnvironment environment;
+    // The test screen is 800 pixels wide.
+    const QByteArray stored = "[Window]\r\nStatus= 0\r\nLeft= 0\r\nTop= 1200\r\n"
+                              "Width= 12000\r\nHeight= 9375\r\n";
+    writeFile(environment.settingsPath(), stored + "[Einstellungen]\r\nSound= 0\r\nMusic= 0\r\n");
+    language::extractLanguageTable();
+    for (int session = 1; session <= 4; ++session) {
+        {
+            GameWindow window;
+            window.Form_Load();
+            window.showAsStored();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(window.frameGeometry(), QRect(0, 80, 800, 625)) << "session " << session;
+            EXPECT_LT(window.width(), 800) << "the frame takes its share";
+            window.close();
+        }
+        EXPECT_TRUE(readFile(environment.settingsPath()).startsWith(stored))
+            << "session " << session;
+    }
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
 }

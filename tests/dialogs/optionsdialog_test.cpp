@@ -251,6 +251,7 @@ TEST_F(OptionsDialogTest, HandEditedValuesAreBroughtIntoRange)
     record.Anzeige = 2;
     record.Remove = -1;
     record.Bild = -1;
+    addVocabularies({"a.dat"});
     open();
     EXPECT_EQ(record.Anzahl, 4);
     EXPECT_EQ(record.Tipps, 0);
@@ -268,20 +269,32 @@ TEST_F(OptionsDialogTest, HandEditedValuesAreBroughtIntoRange)
     EXPECT_TRUE(settingsText().contains("Remove= 1\r\n"));
 }
 
-TEST_F(OptionsDialogTest, NoVocabularyFileLeavesTheStoredName)
+TEST_F(OptionsDialogTest, AMissingLanguageFolderIsReportedAndTheDialogStillFilled)
 {
     writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=kept.dat\r\n");
+    settings().Tipps = 2;
+    environment.reporter.choices = {ErrorChoice::Cancel};
     open(); // no language folder at all
+    ASSERT_EQ(environment.reporter.reports.size(), 1);
+    EXPECT_EQ(environment.reporter.reports[0].module, "frmOptions");
+    EXPECT_EQ(environment.reporter.reports[0].procedure, "Form_Load");
+    EXPECT_EQ(environment.reporter.reports[0].number, 76);
     EXPECT_EQ(dialog->fileList()->count(), 0);
+    EXPECT_EQ(dialog->number(1)->text(), "2") << "filled before the folder was looked at";
+    EXPECT_FALSE(restartRequested()) << "the running game goes on";
+    dialog->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(environment.reporter.reports.size(), 1) << "reported once, not at every activation";
     dialog.reset();
 
+    // An empty folder is no failure; the stored name stays.
     addVocabularies({});
     open();
     EXPECT_EQ(dialog->fileList()->count(), 0);
     EXPECT_EQ(settings().Datei, "kept.dat");
     dialog->okButton()->click();
     EXPECT_TRUE(settingsText().contains("Datei1000=kept.dat\r\n"));
-    EXPECT_TRUE(environment.reporter.reports.isEmpty());
+    EXPECT_EQ(environment.reporter.reports.size(), 1);
 }
 
 TEST_F(OptionsDialogTest, ClosingWithoutOkKeepsChangesUnwritten)

@@ -137,10 +137,10 @@ TEST_F(ErrorReportWindowTest, ShowsTheFailureAndWhereItHappened)
     report(RunTimeError::FileNotFound, 17);
 }
 
-TEST_F(ErrorReportWindowTest, ReturnsTheContinueButtonPressedOrElseThePreviousChoice)
+TEST_F(ErrorReportWindowTest, ReturnsTheContinueButtonPressedAndCancelWhenClosed)
 {
     whenShown([this] { reporter.window()->close(); });
-    EXPECT_EQ(report(), ErrorChoice::Retry); // nothing pressed yet
+    EXPECT_EQ(report(), ErrorChoice::Cancel) << "closed before any button was pressed";
     ErrorReportWindow* first = reporter.window();
 
     for (int index : {1, 2, 3, 0}) {
@@ -148,7 +148,10 @@ TEST_F(ErrorReportWindowTest, ReturnsTheContinueButtonPressedOrElseThePreviousCh
         EXPECT_EQ(report(), static_cast<ErrorChoice>(index));
         EXPECT_FALSE(reporter.window()->isVisible());
     }
-    pressContinue(2);
+    // After a Retry, closing must not retry again: that report would come straight back.
+    whenShown([this] { reporter.window()->close(); });
+    EXPECT_EQ(report(), ErrorChoice::Cancel);
+    pressContinue(0);
     report();
     whenShown([this] { QTest::keyClick(reporter.window(), Qt::Key_Escape); });
     EXPECT_EQ(report(), ErrorChoice::Cancel);

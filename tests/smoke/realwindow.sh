@@ -115,11 +115,11 @@ settle() {
     sleep 0.5
   done
 }
-# The toolbar strip hangs at the right edge below the menu bar: 37-pixel
-# buttons from 3 pixels down, 44 pixels wide. These points stay on the button
-# in slot $1 (0 Start, 1 End) for any menu bar from 5 to 42 pixels high.
+# The toolbar strip runs down the right edge: 37-pixel buttons from 3 pixels
+# down, 44 pixels wide. These points lie in the middle of the button in slot $1
+# (0 Start, 1 End).
 click_tool_button() {
-  xdotool mousemove "$((left + window_width - 21))" "$((top + 45 + 37 * $1))" click 1
+  xdotool mousemove "$((left + window_width - 21))" "$((top + 21 + 37 * $1))" click 1
 }
 
 settle "it was shown"

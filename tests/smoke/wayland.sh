@@ -126,10 +126,10 @@ settle() {
   done
 }
 # Qt draws the window's frame itself on Weston: 30 pixels of title bar above,
-# 3 at the sides. Inside, the toolbar strip hangs at the right edge below the
-# menu bar, as realwindow.sh describes: slot 0 is Start.
+# 3 at the sides. Inside, the toolbar strip hangs at the right edge from the
+# top, as realwindow.sh describes: slot 0 is Start.
 click_tool_button() {
-  send "click $((window_width - 3 - 21)) $((30 + 45 + 37 * $1))" >/dev/null
+  send "click $((window_width - 3 - 21)) $((30 + 20 + 37 * $1))" >/dev/null
 }
 
 settle "it was shown"

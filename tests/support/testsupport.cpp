@@ -80,10 +80,10 @@ void VirtualClock::advance(double seconds)
     }
 }
 
-Dialogs::Answer ScriptedDialogs::messageBox(QWidget*, const QString& text, Buttons buttons,
+Dialogs::Answer ScriptedDialogs::messageBox(QWidget* parent, const QString& text, Buttons buttons,
                                             Icon icon, const QString& title)
 {
-    questions.append({text, buttons, icon, title});
+    questions.append({text, buttons, icon, title, parent});
     if (onAsk) {
         const Question asked = questions.last(); // nested questions may move the list
         onAsk(asked);
@@ -95,9 +95,9 @@ Dialogs::Answer ScriptedDialogs::messageBox(QWidget*, const QString& text, Butto
     return answer;
 }
 
-QString ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title)
+QString ScriptedDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
-    questions.append({prompt, Buttons::OkCancel, Icon::None, title});
+    questions.append({prompt, Buttons::OkCancel, Icon::None, title, parent});
     if (inputs.empty())
         return {};
     const QString text = inputs.front();

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -55,6 +56,7 @@ public:
         Buttons buttons;
         Icon icon;
         QString title;
+        QPointer<QWidget> parent;
     };
 
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,

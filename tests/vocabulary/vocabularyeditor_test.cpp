@@ -478,3 +478,18 @@ TEST_F(EditorClosing, CaptionsComeFromTheLanguageButOkIsTheSameInEach)
     EXPECT_EQ(button("Speichern")->text(), "&Speichern");
     EXPECT_EQ(editor_->windowTitle(), "words.dat");
 }
+
+TEST_F(VocabularyEditorTest, EntryBoxAndListRowsTakeTheRoomTheirFontNeeds)
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSize(20);
+    QApplication::setFont(large);
+    open();
+    const QFontMetrics metrics(large);
+    EXPECT_GE(entryBox()->height(), metrics.height()) << "accents above capitals stay inside";
+    EXPECT_GT(list()->y(), entryBox()->geometry().bottom()) << "the list gives way";
+    const QRect firstRow = list()->visualItemRect(list()->item(0));
+    EXPECT_GE(firstRow.height(), metrics.height() + metrics.height() / 4);
+    QApplication::setFont(normal);
+}

@@ -91,58 +91,43 @@ void paintItaly(QPainter& painter)
                       QColor(0xce, 0x2b, 0x37));
 }
 
-void paintPortugueseShield(QPainter& painter, QPointF centre)
+void paintBrazil(QPainter& painter)
 {
-    const QRectF outer(centre.x() - 2.6, centre.y() - 3.0, 5.2, 6.0);
-    QPainterPath shield;
-    shield.moveTo(outer.topLeft());
-    shield.lineTo(outer.topRight());
-    shield.lineTo(outer.right(), outer.top() + outer.height() * 0.55);
-    shield.quadTo(outer.right(), outer.bottom(), centre.x(), outer.bottom());
-    shield.quadTo(outer.left(), outer.bottom(), outer.left(), outer.top() + outer.height() * 0.55);
-    shield.closeSubpath();
-    painter.setPen(QPen(QColor(0x7a, 0x10, 0x10), 0.3));
-    painter.setBrush(QColor(0xda, 0x29, 0x1c));
-    painter.drawPath(shield);
+    painter.fillRect(QRectF(0, 0, kW, kH), QColor(0x00, 0x9c, 0x3b));
 
-    QTransform inner;
-    inner.translate(centre.x(), centre.y() - 0.2);
-    inner.scale(0.62, 0.62);
-    inner.translate(-centre.x(), -centre.y());
+    // The yellow lozenge keeps the same margin from every edge.
+    const double margin = kH * 0.12;
+    QPainterPath lozenge;
+    lozenge.moveTo(margin, kH / 2);
+    lozenge.lineTo(kW / 2, margin);
+    lozenge.lineTo(kW - margin, kH / 2);
+    lozenge.lineTo(kW / 2, kH - margin);
+    lozenge.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xff, 0xdf, 0x00));
+    painter.drawPath(lozenge);
+
+    // The blue globe crossed by its curved white band, and a few stars below it.
+    const QPointF centre(kW / 2, kH / 2);
+    const double radius = kH / 4;
+    QPainterPath globe;
+    globe.addEllipse(centre, radius, radius);
+    painter.setBrush(QColor(0x00, 0x27, 0x76));
+    painter.drawPath(globe);
+    painter.save();
+    painter.setClipPath(globe);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1.1, Qt::SolidLine, Qt::FlatCap));
+    // The band is an arc of a wide circle centred below the globe, towards the hoist.
+    const QPointF bandCentre = centre + QPointF(-0.6 * radius, 3.0 * radius);
+    const double bandRadius = std::hypot(0.6 * radius, 3.15 * radius);
+    painter.drawEllipse(bandCentre, bandRadius, bandRadius);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPath(inner.map(shield));
-
-    painter.setBrush(QColor(0x00, 0x33, 0x99));
-    const QPointF mid = centre + QPointF(0, -0.1);
-    for (const QPointF& offset :
-         {QPointF(0, 0), QPointF(-1.05, 0), QPointF(1.05, 0), QPointF(0, -1.1), QPointF(0, 1.1)}) {
-        painter.drawEllipse(mid + offset, 0.42, 0.48);
-    }
-}
-
-void paintPortugal(QPainter& painter)
-{
-    const double split = kW * 2 / 5;
-    painter.fillRect(QRectF(0, 0, split, kH), QColor(0x04, 0x6a, 0x38));
-    painter.fillRect(QRectF(split, 0, kW - split, kH), QColor(0xda, 0x29, 0x1c));
-
-    // The armillary sphere, reduced to its ring and two bands.
-    const QPointF centre(split, kH / 2);
-    const QColor gold(0xff, 0xd8, 0x1a);
-    const QColor goldEdge(0x8a, 0x6a, 0x00);
-    painter.setBrush(Qt::NoBrush);
-    for (const auto& [colour, width] : {std::pair{goldEdge, 1.5}, std::pair{gold, 0.9}}) {
-        painter.setPen(QPen(colour, width));
-        painter.drawEllipse(centre, 5.3, 5.3);
-        painter.drawEllipse(centre, 5.3, 1.6);
-        painter.save();
-        painter.translate(centre);
-        painter.rotate(-35);
-        painter.drawEllipse(QPointF(0, 0), 5.3, 1.4);
-        painter.restore();
-    }
-    paintPortugueseShield(painter, centre);
+    for (const QPointF& star : {QPointF(-1.6, 2.2), QPointF(0.4, 3.0), QPointF(1.9, 1.6),
+                                QPointF(-0.2, 1.5), QPointF(2.6, -0.6)})
+        painter.drawEllipse(centre + star, 0.3, 0.3);
+    painter.restore();
 }
 
 void paintSpanishArms(QPainter& painter, QPointF centre)
@@ -240,8 +225,8 @@ QImage flag(int language)
 {
     using FlagPainter = void (*)(QPainter&);
     static constexpr std::array<FlagPainter, kFlagCount> painters = {
-        paintGermany,  paintUnitedKingdom, paintSweden, paintItaly,
-        paintPortugal, paintSpain,         paintFrance,
+        paintGermany, paintUnitedKingdom, paintSweden, paintItaly,
+        paintBrazil,  paintSpain,         paintFrance,
     };
     const FlagPainter paintFlag = painters.at(static_cast<std::size_t>(language));
     return renderSupersampled(kFlagSize, [paintFlag](QPainter& painter) {

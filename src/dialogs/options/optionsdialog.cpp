@@ -337,7 +337,7 @@ void OptionsDialog::connectControls()
 
 void OptionsDialog::Form_Load()
 {
-    ErrorScope::run(modules::frmOptions, "Form_Load", [&] {
+    ErrorScope::run(modules::frmOptions, "Form_Load", [&](ErrorScope& scope) {
         Settings& record = settings();
         bringIntoDialogRange(record);
 
@@ -373,6 +373,13 @@ void OptionsDialog::Form_Load()
         }
 
         outcome_.restartRequested = false;
+
+        // Checked last, so that whatever the answer the dialog is filled and the
+        // running game goes on.
+        scope.attempt([] {
+            if (!vocabularyfile::languageFolderExists(language::LanguageOffset()))
+                throw RunTimeError(RunTimeError::PathNotFound);
+        });
     });
 }
 
@@ -511,6 +518,7 @@ void OptionsDialog::fillFileList()
 {
     const QSignalBlocker quiet(wortsch);
     wortsch->clear();
+    // A missing folder lists nothing; loading the dialog reports it.
     wortsch->addItems(vocabularyfile::fileNames(language::LanguageOffset()));
 }
 

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The window's placement under a real window manager, which frames the window a
+# moment after it shows: four sessions in a row must store the same outer size
+# and place, each starting where the one before was closed; and a window dragged
+# below its minimum must stay where it is, at 800 x 600 outside.
+#
+# usage: placement.sh PATH/TO/frostel
+set -euo pipefail
+executable="$(realpath "$1")"
+for tool in xvfb-run openbox xdotool xwininfo xprop; do
+  command -v "$tool" >/dev/null || { echo "placement: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+
+# Everything below runs inside its own X server.
+if [ -z "${FROSTEL_PLACEMENT_DISPLAY:-}" ]; then
+  export FROSTEL_PLACEMENT_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" bash "$0" "$@"
+fi
+
+work="$(mktemp -d)"
+finish() {
+  for process in "${pid:-}" "${manager:-}"; do
+    if [ -n "$process" ] && kill "$process" 2>/dev/null; then
+      wait "$process" 2>/dev/null || true
+    fi
+  done
+  rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+  echo "placement: $*" >&2
+  [ -f "$work/program/Frostel.ini" ] && tr -d '\r' <"$work/program/Frostel.ini" >&2
+  exit 1
+}
+
+# Openbox with its own default settings, whatever the user's are.
+XDG_CONFIG_HOME="$work/config" openbox >/dev/null 2>&1 &
+manager=$!
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+mkdir -p "$work/program" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$executable" "$work/program/frostel"
+# A vocabulary, so that nothing but the game window shows.
+mkdir -p "$work/program/deutsch"
+printf 'Banane\r\n' >"$work/program/deutsch/eisbold.dat"
+export XDG_RUNTIME_DIR="$work/runtime"
+export LC_ALL=C.UTF-8
+export QT_QPA_PLATFORM=xcb
+
+# A normal window of 1000 x 750 outside, 100 and 80 pixels from the corner.
+placement=("Left= 1500" "Top= 1200" "Width= 15000" "Height= 11250")
+printf '%s\r\n' "[Window]" "Status= 0" "${placement[@]}" "[Einstellungen]" "Sound= 0" \
+  "Music= 0" "[Optionen]" "Sprache= 0" >"$work/program/Frostel.ini"
+
+# The frame of the game window: the window manager's parent of the one window of
+# the game that is wider than the splash. Sets window, and frame as X,Y WxH.
+find_frame() {
+  local id parent
+  window=""
+  for id in $(xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+    [ "${WIDTH:-0}" -ge 700 ] && window="$id"
+  done
+  [ -n "$window" ] || return 1
+  parent="$(xwininfo -id "$window" -tree | awk '/Parent window id/ { print $4 }')"
+  frame="$(xwininfo -id "$parent" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    /  Width/ { w = $2 } /  Height/ { h = $2 } END { print x "," y " " w "x" h }')"
+}
+
+# poll SECONDS WHAT COMMAND...
+poll() {
+  local deadline=$((SECONDS + $1)) what="$2"
+  shift 2
+  until "$@"; do
+    kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting until $what"
+    [ "$SECONDS" -lt "$deadline" ] || fail "gave up waiting until $what"
+    sleep 0.2
+  done
+}
+
+# Shows the window, waits until its frame has come to rest and checks it.
+start_session() {
+  "$work/program/frostel" &
+  pid=$!
+  poll 60 "the game window shows" find_frame
+  local last=""
+  while [ "$frame" != "$last" ]; do
+    last="$frame"
+    sleep 1
+    find_frame || fail "the game window went away"
+  done
+}
+
+close_session() {
+  xdotool windowactivate --sync "$window" key alt+F4
+  local deadline=$((SECONDS + 20))
+  while kill -0 "$pid" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end after alt+F4"
+    sleep 0.1
+  done
+  wait "$pid" || fail "the game ended with status $?"
+  pid=""
+}
+
+expect_stored() {
+  local line
+  for line in "$@"; do
+    grep -q "^$line"$'\r$' "$work/program/Frostel.ini" || fail "$1: \"$line\" is not stored"
+  done
+}
+
+for session in 1 2 3 4; do
+  start_session
+  [ "$frame" = "100,80 1000x750" ] || fail "session $session: the frame is $frame"
+  close_session
+  expect_stored "${placement[@]}"
+done
+
+# A drag of the bottom right corner far below the minimum.
+start_session
+corner_x=$((100 + 1000 - 2))
+corner_y=$((80 + 750 - 2))
+xdotool mousemove "$corner_x" "$corner_y"
+sleep 0.3
+xdotool mousedown 1
+for step in 100 200 300 400; do
+  xdotool mousemove $((corner_x - step)) $((corner_y - step))
+  sleep 0.2
+done
+xdotool mouseup 1
+sleep 1
+find_frame
+[ "$frame" = "100,80 800x600" ] || fail "after the drag the frame is $frame"
+close_session
+expect_stored "Left= 1500" "Top= 1200" "Width= 12000" "Height= 9000"
+echo "1 passed, 0 failed"
