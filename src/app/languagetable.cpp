@@ -5,6 +5,7 @@
 #include "platform/cachedinifile.h"
 #include "platform/resources.h"
 #include "platform/tempdir.h"
+#include "platform/text.h"
 
 namespace language {
 
@@ -50,13 +51,10 @@ QString GetTempDir()
     return folder;
 }
 
-QString TrimNull(const QString& text)
+QString TrimNull(const QString& s)
 {
     QString trimmed;
-    ErrorScope::run(modules::Allgemein, "TrimNull", [&] {
-        const qsizetype nul = text.indexOf(QChar(u'\0'));
-        trimmed = nul < 0 ? text : text.left(nul);
-    });
+    ErrorScope::run(modules::Allgemein, "TrimNull", [&] { trimmed = text::upToNul(s); });
     return trimmed;
 }
 

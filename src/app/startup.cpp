@@ -2,6 +2,7 @@
 
 #include "app/gamewindow.h"
 #include "app/languagetable.h"
+#include "app/maker.h"
 #include "app/settings.h"
 #include "app/wait.h"
 #include "dialogs/info/infodialog.h"
@@ -48,7 +49,8 @@ int runFrostel(QApplication& application)
     if (!instance.acquire())
         return 0;
 
-    WindowErrorReporter reporter;
+    WindowErrorReporter reporter(
+        {QString::fromLatin1(maker::supportMail), QString::fromLatin1(maker::homePage)});
     errors::installReporter(&reporter);
 
     chooseStartupLanguage();

@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
+#include "platform/text.h"
 #include "platform/userfolder.h"
 
 namespace {
@@ -28,13 +29,6 @@ QString dateAndTime(const QDateTime& now)
            QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')) + QStringLiteral(" / ") +
            twoDigits(time.hour()) + u':' + twoDigits(time.minute()) + u':' +
            twoDigits(time.second());
-}
-
-// The service-pack text is a fixed-size C string: only what stands before its NUL counts.
-QString upToNul(const QString& text)
-{
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.left(nul);
 }
 
 // A line with one blank appended, cut into words that each end in their blank;
@@ -82,7 +76,7 @@ QString build(const WindowTexts& texts, const QDateTime& now, const platform::Sy
           << ten + QStringLiteral("Version:") + tab + QString::number(system.major) + u'.' +
                  QString::number(system.minor)
           << ten + QStringLiteral("Build:") + tab + QString::number(system.build & 0xFFFF) +
-                 QStringLiteral("   ") + upToNul(system.servicePack)
+                 QStringLiteral("   ") + text::upToNul(system.servicePack)
           << rule;
     return lines.join(lineEnd) + lineEnd;
 }

@@ -1,6 +1,5 @@
 #include "errorreportwindow.h"
 
-#include "app/maker.h"
 #include "errorprotocol.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -106,7 +105,8 @@ QString emailAdvice()
 
 } // namespace
 
-ErrorReportWindow::ErrorReportWindow(Now now) : now_(std::move(now))
+ErrorReportWindow::ErrorReportWindow(MakerAddresses maker, Now now)
+    : maker_(std::move(maker)), now_(std::move(now))
 {
     setObjectName(QStringLiteral("frmError"));
     setWindowTitle(QStringLiteral("Fehler / Error! "));
@@ -331,17 +331,18 @@ void ErrorReportWindow::mailProtocol(const QString& protocol)
     services::dialogs().messageBox(this, emailAdvice(), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                    messageTitle);
     services::desktop().setClipboardText(protocol);
-    services::desktop().openUrl(QStringLiteral("mailto:") +
-                                QString::fromUtf8(maker::supportMail).trimmed());
+    services::desktop().openUrl(QStringLiteral("mailto:") + maker_.supportMail.trimmed());
 }
 
 void ErrorReportWindow::openHomePage(const QString& protocol)
 {
     services::desktop().setClipboardText(protocol);
-    services::desktop().openUrl(QString::fromUtf8(maker::homePage));
+    services::desktop().openUrl(maker_.homePage);
 }
 
-WindowErrorReporter::WindowErrorReporter(ErrorReportWindow::Now now) : now_(std::move(now)) {}
+WindowErrorReporter::WindowErrorReporter(MakerAddresses maker, ErrorReportWindow::Now now)
+    : maker_(std::move(maker)), now_(std::move(now))
+{}
 
 WindowErrorReporter::~WindowErrorReporter() = default;
 
@@ -359,6 +360,6 @@ void WindowErrorReporter::SetProgInfo(const QString& text)
 ErrorReportWindow& WindowErrorReporter::ensureWindow()
 {
     if (!window_)
-        window_ = std::make_unique<ErrorReportWindow>(now_);
+        window_ = std::make_unique<ErrorReportWindow>(maker_, now_);
     return *window_;
 }

@@ -13,6 +13,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
+// Where a protocol can be sent: the maker's support address and home page.
+struct MakerAddresses
+{
+    QString supportMail;
+    QString homePage;
+};
+
 // The modal window that reports a run-time failure: what failed and where, the
 // program's version, four ways to pass on a protocol of the error and four ways
 // to go on. Its texts are fixed German/English pairs in every interface language.
@@ -26,7 +33,7 @@ public:
     using Now = std::function<QDateTime()>;
 
     // `now` gives the date and time stamped on each protocol.
-    explicit ErrorReportWindow(Now now = &QDateTime::currentDateTime);
+    explicit ErrorReportWindow(MakerAddresses maker, Now now = &QDateTime::currentDateTime);
 
     // Fills, arranges, logs and shows the window; returns the continue button
     // pressed, or Cancel when the window was closed another way.
@@ -56,6 +63,7 @@ private:
     void mailProtocol(const QString& protocol);
     void openHomePage(const QString& protocol);
 
+    MakerAddresses maker_;
     Now now_;
     qint16 choice_ = 0;
 
@@ -78,7 +86,8 @@ private:
 class WindowErrorReporter final : public ErrorReporter
 {
 public:
-    explicit WindowErrorReporter(ErrorReportWindow::Now now = &QDateTime::currentDateTime);
+    explicit WindowErrorReporter(MakerAddresses maker,
+                                 ErrorReportWindow::Now now = &QDateTime::currentDateTime);
     ~WindowErrorReporter() override;
 
     ErrorChoice OnError(const QString& module, const QString& procedure,
@@ -90,6 +99,7 @@ public:
 private:
     ErrorReportWindow& ensureWindow();
 
+    MakerAddresses maker_;
     ErrorReportWindow::Now now_;
     std::unique_ptr<ErrorReportWindow> window_;
 };

@@ -3,26 +3,13 @@
 #include "atomicfile.h"
 #include "cachedinifile.h"
 #include "cp1252.h"
+#include "text.h"
 
 #include <limits>
 
 namespace {
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
+using text::trimBlanks;
 
 std::optional<QString> sectionNameOf(QStringView line)
 {

@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
 #include "platform/regularfile.h"
+#include "platform/text.h"
 #include "platform/userfolder.h"
 
 #include <QDir>
@@ -22,29 +23,17 @@ namespace {
 constexpr int kDefaultFileMessage = 146;
 constexpr int kLanguageFolderMessage = 166;
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
+using text::isBlank;
+using text::withoutTrailingBlanks;
 
 bool isLineEnd(QChar c)
 {
     return c == u'\r' || c == u'\n';
 }
 
-QStringView withoutTrailingBlanks(QStringView text)
+qsizetype lengthWithoutBlanks(QStringView entry)
 {
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
-qsizetype lengthWithoutBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    while (first < text.size() && isBlank(text[first]))
-        ++first;
-    return withoutTrailingBlanks(text.mid(first)).size();
+    return text::trimBlanks(entry).size();
 }
 
 // Hands each entry of one line (without its line end) to `visit`; false when

@@ -71,7 +71,9 @@ protected:
 
     TestEnvironment env;
     QDateTime now{QDate(2024, 3, 7), QTime(9, 5, 4)};
-    WindowErrorReporter reporter{[this] { return now; }};
+    WindowErrorReporter reporter{{QStringLiteral("support@kestrelsoft.example"),
+                                  QStringLiteral("https://www.kestrelsoft.example/")},
+                                 [this] { return now; }};
 
 private:
     void actOnShownWindow()
