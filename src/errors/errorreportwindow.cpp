@@ -7,14 +7,13 @@
 #include "platform/regularfile.h"
 #include "platform/services.h"
 #include "platform/systeminfo.h"
+#include "platform/wrappingbuttons.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace {
 
@@ -36,26 +35,6 @@ constexpr std::array<const char*, 4> continueCaptions = {
     "Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel", "&Beenden       End"};
 constexpr std::array<const char*, 4> rowTitles = {
     "Fehler-Nr / error :", "Modul:", "Prozedur / procedure:", "Zeile / Line:"};
-
-// A push button whose caption wraps at its blanks, as the continue captions need.
-class WrappingButton final : public QPushButton
-{
-public:
-    WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.drawItemText(rect().adjusted(3, 1, -3, -1),
-                             Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                             isEnabled(), text(), QPalette::ButtonText);
-    }
-};
 
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, int height)
 {
@@ -169,7 +148,7 @@ ErrorReportWindow::createButtonRow(QGroupBox* frame, const QString& namePrefix,
 {
     std::array<QPushButton*, 4> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i] = new WrappingButton(QString::fromUtf8(captions[i]), frame);
+        buttons[i] = new WrappingPushButton(QString::fromUtf8(captions[i]), frame);
         buttons[i]->setObjectName(numbered(namePrefix, i));
         buttons[i]->setAutoDefault(false);
         buttons[i]->setGeometry(buttonLefts[i], buttonTop, buttonWidth, buttonHeight);

@@ -3,6 +3,7 @@
 #include "app/languagetable.h"
 #include "app/settings.h"
 #include "errors/errorscope.h"
+#include "platform/wrappingbuttons.h"
 #include "vocabulary/vocabularyeditor.h"
 #include "vocabulary/vocabularyfile.h"
 
@@ -15,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 
 #include <algorithm>
@@ -118,59 +117,6 @@ QScrollBar* upDownArrows(QWidget* parent, const QString& name, int x, int y, int
     arrows->setFocusPolicy(Qt::StrongFocus);
     return arrows;
 }
-
-// A check box or option button whose caption wraps within the button's own
-// size, so that the longer captions of some languages keep to their place.
-template <typename Button, QStyle::PrimitiveElement Indicator, QStyle::PixelMetric Width,
-          QStyle::PixelMetric Height, QStyle::PixelMetric Spacing>
-class WrappingButton : public Button
-{
-public:
-    using Button::Button;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        this->initStyleOption(&option);
-        const QStyle* style = this->style();
-        const QRect area = this->rect();
-
-        QStyleOptionButton indicator = option;
-        const int width = style->pixelMetric(Width, &option, this);
-        const int height = style->pixelMetric(Height, &option, this);
-        indicator.rect = QRect(0, (area.height() - height) / 2, width, height);
-        painter.drawPrimitive(Indicator, indicator);
-
-        int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-        if (!style->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
-            flags |= Qt::TextHideMnemonic;
-        const QRect textArea =
-            area.adjusted(width + style->pixelMetric(Spacing, &option, this), 0, 0, 0);
-        style->drawItemText(&painter, textArea, flags, option.palette, this->isEnabled(),
-                            this->text(), QPalette::WindowText);
-        if (this->hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = this->fontMetrics().boundingRect(textArea, flags, this->text());
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-
-    bool hitButton(const QPoint& position) const override
-    {
-        return this->rect().contains(position);
-    }
-};
-
-using WrappingCheckBox =
-    WrappingButton<QCheckBox, QStyle::PE_IndicatorCheckBox, QStyle::PM_IndicatorWidth,
-                   QStyle::PM_IndicatorHeight, QStyle::PM_CheckBoxLabelSpacing>;
-using WrappingRadioButton =
-    WrappingButton<QRadioButton, QStyle::PE_IndicatorRadioButton,
-                   QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_ExclusiveIndicatorHeight,
-                   QStyle::PM_RadioButtonLabelSpacing>;
 
 } // namespace
 
