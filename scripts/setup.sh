@@ -8,9 +8,9 @@ FROSTEL_BUILD="${FROSTEL_BUILD:-$FROSTEL_ROOT/build}"
 
 FROSTEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
   qt6-wayland weston libweston-10-dev
   qt6-translations-l10n

@@ -21,10 +21,6 @@ WavePlayer& player()
     return *instance;
 }
 
-// The data of the sound last started; it is released only once the next sound
-// has replaced it.
-QByteArray currentSound;
-
 } // namespace
 
 void PlayWAV(qint32 id)
@@ -33,8 +29,9 @@ void PlayWAV(qint32 id)
         const std::optional<QByteArray> sound = resources::load(QStringLiteral("WAV"), id);
         if (!sound)
             return;
+        // The player keeps the bytes while they sound, and lets them go only
+        // once the next sound has replaced them.
         player().play(*sound);
-        currentSound = *sound;
     });
 }
 
