@@ -10,7 +10,7 @@ FROSTEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
   qt6-wayland weston libweston-10-dev
   qt6-translations-l10n
