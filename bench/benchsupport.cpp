@@ -1,7 +1,7 @@
 #include "benchsupport.h"
 
 #include "app/gamewindow.h"
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"
 

@@ -2,9 +2,9 @@
 // program holds once the whole board is shown.
 
 #include "app/gamewindow.h"
-#include "app/settings.h"
 #include "benchsupport.h"
 #include "board/board.h"
+#include "frame/settings.h"
 
 #include <benchmark/benchmark.h>
 

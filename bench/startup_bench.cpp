@@ -3,9 +3,9 @@
 // with the usual settings file and with one of 10 MB.
 
 #include "app/gamewindow.h"
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "benchsupport.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -2,7 +2,7 @@
 // the next event or until the time is up, so a waiting game should hardly use
 // the processor at all, also once the program has been told to quit.
 
-#include "app/wait.h"
+#include "frame/wait.h"
 
 #include <QCoreApplication>
 

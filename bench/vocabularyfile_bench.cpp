@@ -2,8 +2,8 @@
 
 #include "benchsupport.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/cp1252.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // temporary folder is replaced by the input, and every message must read as the
 // settings-file reader reads that key, cut to the longest text, never stale.
 
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 #include "fuzzsupport.h"
 #include "platform/inifile.h"
 

@@ -9,8 +9,8 @@
 // the limit needs a file of more than 32767 entries; the unit tests read one,
 // here it would slow every other input down.)
 
-#include "app/languagetable.h"
-#include "app/settings.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "fuzzsupport.h"
 #include "platform/cp1252.h"
 #include "vocabulary/vocabularyfile.h"

@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "windowplacement.h"
 
-#include "app/settings.h"
 #include "errors/runtimeerror.h"
+#include "frame/settings.h"
 
 #include <algorithm>
 #include <cmath>

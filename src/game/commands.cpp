@@ -3,10 +3,10 @@
 
 #include "game/game.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "board/board.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 

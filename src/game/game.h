@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/wait.h"
+#include "frame/wait.h"
 #include "game/alphabet.h"
 #include "game/gamestate.h"
 

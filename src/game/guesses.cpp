@@ -2,11 +2,11 @@
 
 #include "game/game.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
-#include "app/sound.h"
 #include "board/board.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
+#include "frame/sound.h"
 #include "game/random.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"

@@ -2,8 +2,8 @@
 
 #include "game/game.h"
 
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/settings.h"
 
 void Game::aktiv()
 {

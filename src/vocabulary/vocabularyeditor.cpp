@@ -1,8 +1,8 @@
 #include "vocabularyeditor.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "platform/regularfile.h"
 #include "platform/screenmetrics.h"

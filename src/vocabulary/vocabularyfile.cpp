@@ -1,8 +1,8 @@
 #include "vocabularyfile.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/programdir.h"

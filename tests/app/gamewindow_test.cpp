@@ -1,9 +1,9 @@
 #include "app/gamewindow.h"
 #include "app/helpwindow.h"
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "game/game.h"
 
 #include "support/gamefixture.h"

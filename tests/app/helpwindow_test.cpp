@@ -1,6 +1,6 @@
 #include "app/helpwindow.h"
 
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 #include "support/testsupport.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/gamewindow.h"
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "app/startup.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/instancelock.h"
 
 #include "support/testsupport.h"

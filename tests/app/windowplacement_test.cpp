@@ -1,7 +1,7 @@
 #include "app/windowplacement.h"
 
 #include "app/gamewindow.h"
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 
 #include "support/testsupport.h"
 

@@ -1,5 +1,5 @@
-#include "app/languagetable.h"
 #include "dialogs/info/infodialog.h"
+#include "frame/languagetable.h"
 
 #include "support/testsupport.h"
 

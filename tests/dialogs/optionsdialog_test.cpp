@@ -1,7 +1,7 @@
 #include "dialogs/options/optionsdialog.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/cp1252.h"
 #include "support/testsupport.h"
 

@@ -1,8 +1,8 @@
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
 #include "board/pictures.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "game/game.h"
 
 #include "support/gamefixture.h"

@@ -2,11 +2,11 @@
 // clicks quickly would: whatever arrives when, exactly one word is in play
 // afterwards, it started clean, and the board shows the game as it stands.
 
-#include "app/settings.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
 #include "board/pictures.h"
 #include "dialogs/options/optionsdialog.h"
+#include "frame/settings.h"
 #include "game/game.h"
 
 #include "support/gamefixture.h"

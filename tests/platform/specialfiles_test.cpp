@@ -3,9 +3,9 @@
 // nothing is written through a link, and what cannot be read is never written
 // over.
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "errors/errorprotocol.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/atomicfile.h"
 #include "platform/cp1252.h"
 #include "platform/inifile.h"

@@ -1,7 +1,7 @@
 #include "platform/userfolder.h"
 
-#include "app/settings.h"
 #include "errors/errorprotocol.h"
+#include "frame/settings.h"
 #include "platform/programdir.h"
 #include "support/testsupport.h"
 

@@ -1,6 +1,6 @@
 // The help pages speak of the game's controls in the words the game shows.
 
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 #include "support/testsupport.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "gamefixture.h"
 
-#include "app/languagetable.h"
 #include "board/board.h"
+#include "frame/languagetable.h"
 #include "game/game.h"
 #include "platform/cp1252.h"
 

@@ -1,7 +1,7 @@
 #include "vocabulary/vocabularyfile.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "support/testsupport.h"
 
 #include <QDir>

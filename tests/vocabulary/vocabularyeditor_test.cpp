@@ -1,7 +1,7 @@
 #include "vocabulary/vocabularyeditor.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/cp1252.h"
 #include "platform/screenmetrics.h"
 #include "support/testsupport.h"
@@ -353,8 +353,8 @@ TEST_F(EditorSaving, KeepsEveryByteAndTheBlanksAtTheEndsOfAnEntry)
     EXPECT_EQ(readFile(pathOf("words.dat")),
               "\" fig \"\r\n\"apple, pear\"\r\na\x81\x8D\x8F\x90\x9Dz\r\n");
     open();
-    EXPECT_EQ(entries(), QStringList({" fig ", "apple, pear",
-                                      cp1252::decode("a\x81\x8D\x8F\x90\x9Dz")}));
+    EXPECT_EQ(entries(),
+              QStringList({" fig ", "apple, pear", cp1252::decode("a\x81\x8D\x8F\x90\x9Dz")}));
 }
 
 TEST_F(EditorSaving, AFileLongerThanAListKeepsTheEntriesItCouldNotShow)

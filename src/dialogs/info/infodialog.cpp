@@ -1,8 +1,8 @@
 #include "infodialog.h"
 
-#include "app/languagetable.h"
 #include "board/pictures.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
 #include "platform/clock.h"
 #include "platform/services.h"
 

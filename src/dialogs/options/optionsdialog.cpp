@@ -1,8 +1,8 @@
 #include "optionsdialog.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/wrappingbuttons.h"
 #include "vocabulary/vocabularyeditor.h"
 #include "vocabulary/vocabularyfile.h"

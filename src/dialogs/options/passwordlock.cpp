@@ -1,8 +1,8 @@
 #include "passwordlock.h"
 
-#include "app/languagetable.h"
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
+#include "frame/settings.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 
 #include "platform/resources.h"
 #include "support/testsupport.h"

@@ -1,4 +1,4 @@
-#include "app/wait.h"
+#include "frame/wait.h"
 
 #include "support/testsupport.h"
 

@@ -1,6 +1,6 @@
-#include "app/sound.h"
+#include "frame/sound.h"
 
-#include "app/settings.h"
+#include "frame/settings.h"
 #include "platform/mcisequencer.h"
 #include "support/testsupport.h"
 

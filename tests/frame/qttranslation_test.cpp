@@ -1,6 +1,6 @@
-#include "app/qttranslation.h"
+#include "frame/qttranslation.h"
 
-#include "app/languagetable.h"
+#include "frame/languagetable.h"
 #include "game/game.h"
 #include "support/gamefixture.h"
 

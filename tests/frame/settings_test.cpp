@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "frame/settings.h"
 
 #include "platform/programdir.h"
 #include "support/testsupport.h"

@@ -1,7 +1,7 @@
 #include "sound.h"
 
-#include "app/settings.h"
 #include "errors/errorscope.h"
+#include "frame/settings.h"
 #include "platform/mcisequencer.h"
 #include "platform/resources.h"
 #include "platform/services.h"
