@@ -42,7 +42,7 @@ void WaitingTenSecondsForNextWord(benchmark::State& state)
     for (auto _ : state) {
         game.PicBut_click(0);
         game.imgAlpha_click(14); // O
-        QTimer::singleShot(10000, window.get(), [&] { game.PicBut_click(Board::kNextWordButton); });
+        QTimer::singleShot(10000, window.get(), [&] { game.PicBut_click(toolbar::NextWord); });
         const double processorBefore = processorSeconds();
         const auto wallBefore = std::chrono::steady_clock::now();
         game.imgAlpha_click(19); // T ends the word; the game waits for Next word

@@ -32,13 +32,7 @@
 
 #include <algorithm>
 
-namespace {
-
-const QString kSettingsSection = QStringLiteral("Einstellungen");
-constexpr int kOptionsButton = 3;
-constexpr int kHelpButton = 4;
-
-} // namespace
+namespace {} // namespace
 
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
@@ -57,8 +51,9 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
         qttranslation::apply(language::LanguageOffset());
     });
     connect(game_, &Game::closeRequested, this, &GameWindow::close);
-    connect(game_, &Game::optionsMenuRequested, this, [this] { popUp(mnuOption, kOptionsButton); });
-    connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, kHelpButton); });
+    connect(game_, &Game::optionsMenuRequested, this,
+            [this] { popUp(mnuOption, toolbar::Options); });
+    connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, toolbar::Help); });
     connect(this, &GameWindow::firstActivated, this, [] {
         if (settings().Music != 0)
             MakeMusic();
@@ -116,42 +111,16 @@ void GameWindow::Form_Load()
         applyPlacement(windowplacement::read({screenmetrics::screenSizeInTwips(),
                                               screenmetrics::twipsPerPixelX(),
                                               screenmetrics::twipsPerPixelY()}));
-        readSettingsRecord();
+        settingsfile::readGameSettings(settings(), language::LanguageOffset());
         game_->imgLang_Click(language::LanguageOffset() / 1000);
         Sprache();
-        settings().Sound = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Sound"), -1);
+        settingsfile::readSwitchesAndNames(settings());
         mnuPlaySounds->setChecked(settings().Sound != 0);
-        settings().Music = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Music"), -1);
         mnuPlayMusic->setChecked(settings().Music != 0);
-        settings().Anzeige =
-            settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Anzeige"), 1);
-        settings().Remove = settingsfile::GetIniInt(kSettingsSection, QStringLiteral("Remove"), 1);
-        readPlayerNames();
         board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1);
         game_->zurueck();
         layOut();
     });
-}
-
-void GameWindow::readSettingsRecord()
-{
-    using settingsfile::GetIniInt;
-    Settings& record = settings();
-    record.Anzahl = GetIniInt(kSettingsSection, QStringLiteral("Anzahl"), 4);
-    record.Tipps = GetIniInt(kSettingsSection, QStringLiteral("Tipps"), 3);
-    record.minLen = GetIniInt(kSettingsSection, QStringLiteral("minLen"), 4);
-    record.Motiv = GetIniInt(kSettingsSection, QStringLiteral("Motiv"), 1);
-    record.Bild = GetIniInt(kSettingsSection, QStringLiteral("Bild"), 1);
-    record.Wiederholung = GetIniInt(kSettingsSection, QStringLiteral("Wiederholung"), 1);
-    language::LanguageOffset() =
-        GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0);
-    bringIntoRange(record, language::LanguageOffset());
-}
-
-void GameWindow::readPlayerNames()
-{
-    for (int n = 1; n <= Board::kPlayers; ++n)
-        settings().names[n - 1] = settingsfile::readPlayerName(n);
 }
 
 void GameWindow::Sprache()
@@ -170,8 +139,9 @@ void GameWindow::Sprache()
         mnuEMail->setText(language::text(135));
         mnuHomepage->setText(language::text(136));
         game_->state().LastKeyIndex = 28;
-        settings().Datei = settingsfile::GetIniString(
-            kSettingsSection, QStringLiteral("Datei%1").arg(language::LanguageOffset()), QString());
+        settings().Datei =
+            settingsfile::GetIniString(settingsfile::kSettingsSection,
+                                       settingsfile::vocabularyKey(language::LanguageOffset()), {});
     });
 }
 

@@ -57,8 +57,6 @@ private:
     void fitToFrame();
     void Form_Unload();
     void applyPlacement(const windowplacement::Placement& placement);
-    void readSettingsRecord();
-    void readPlayerNames();
     void popUp(QMenu* menu, int button);
     void mnuHilfe_Click();
     void mnuUeber_Click();

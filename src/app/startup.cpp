@@ -21,7 +21,7 @@
 
 void chooseStartupLanguage()
 {
-    const QString section = QStringLiteral("Optionen");
+    const QString section = settingsfile::kOptionsSection;
     const QString key = QStringLiteral("Sprache");
     if (!settingsfile::GetIniString(section, key, QString()).isEmpty())
         language::LanguageOffset() = settingsfile::GetIniInt(section, key, 0);

@@ -4,35 +4,29 @@
 #include "frame/settings.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace windowplacement {
 
 namespace {
 
-const QString kSection = QStringLiteral("Window");
+constexpr QLatin1String kSection = settingsfile::kWindowSection;
 
-// Half of a difference, as the 16-bit value it is stored as; a screen so large
-// that it leaves that range centres at 0.
+// Half of a difference, as the 16-bit value it is stored as: a screen too large
+// for that range gives the nearest value it holds.
 qint16 centred(qint64 screenExtent, qint64 windowExtent)
 {
-    const qint64 half = (screenExtent - windowExtent) / 2;
-    return static_cast<qint16>(std::clamp<qint64>(half, std::numeric_limits<qint16>::min(),
-                                                  std::numeric_limits<qint16>::max()));
+    return clampToInt16((screenExtent - windowExtent) / 2);
 }
 
 qint16 inTwips(int pixels, int twipsPerPixel)
 {
-    return static_cast<qint16>(
-        std::min(pixels * twipsPerPixel, int{std::numeric_limits<qint16>::max()}));
+    return clampToInt16(qint64{pixels} * twipsPerPixel);
 }
 
 // Only values the next start can read are stored.
 QString storable(int twips)
 {
-    return settingsfile::numberText(std::clamp<int>(twips, std::numeric_limits<qint16>::min(),
-                                                    std::numeric_limits<qint16>::max()));
+    return settingsfile::numberText(clampToInt16(twips));
 }
 
 } // namespace

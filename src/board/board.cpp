@@ -20,8 +20,6 @@ constexpr QSize kPictureSize(160, 160);
 constexpr QSize kNameAnchorSize(25, 17);
 constexpr QSize kPlayerLabelSize(127, 24);
 constexpr int kToolbarDesignWidth = 33;
-constexpr int kStartButton = 0;
-constexpr int kHintButton = 2;
 
 const char* const kToolIcons[] = {"tool_start.png", "tool_end.png", "tool_hint.png",
                                   "tool_options.png", "tool_help.png"};
@@ -120,7 +118,7 @@ void Board::createToolbar()
     nextWord_->setEnabled(false); // enabled only while a finished word waits
     nextWord_->hide();
     connect(nextWord_, &QPushButton::clicked, this,
-            [this] { emit toolButtonClicked(kNextWordButton); });
+            [this] { emit toolButtonClicked(toolbar::NextWord); });
 
     for (int k = 0; k < kFlags; ++k) {
         auto* flag = new ClickableImage(this);
@@ -286,9 +284,9 @@ void Board::showPicture(const BoardView& view)
 
 void Board::showToolbar(const BoardView& view)
 {
-    PicBut[kStartButton]->setEnabled(view.startEnabled);
-    PicBut[kHintButton]->setEnabled(view.hintEnabled);
-    PicBut[kHintButton]->setVisible(view.hintShown);
+    PicBut[toolbar::Start]->setEnabled(view.startEnabled);
+    PicBut[toolbar::Hint]->setEnabled(view.hintEnabled);
+    PicBut[toolbar::Hint]->setVisible(view.hintShown);
     const bool nextWasShown = nextWord_->isEnabled();
     nextWord_->setEnabled(view.nextWordShown);
     nextWord_->setVisible(view.nextWordShown);

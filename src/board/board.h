@@ -23,8 +23,7 @@ class Board : public QWidget
 
 public:
     static constexpr int kKeys = BoardView::kKeys; // alphabet keys 0 to 28
-    static constexpr int kToolButtons = 5;
-    static constexpr int kNextWordButton = 9;
+    static constexpr int kToolButtons = toolbar::kStripButtons;
     static constexpr int kFlags = 7;
     static constexpr int kPlayers = BoardView::kPlayers;
     static constexpr int kMarksPerPlayer = 8;

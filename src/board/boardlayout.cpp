@@ -33,7 +33,6 @@ constexpr std::array<int, Board::kToolButtons> kButtonSlots = {0, 1, 3, 5, 6};
 
 constexpr int kFieldPitch = 30;
 constexpr int kPictureHeight = 160; // the picture's design height, also while it grows
-constexpr int kHintButton = 2;
 constexpr int kLongestScoreSpacing = 40;
 
 } // namespace
@@ -78,10 +77,11 @@ void Board::placeToolbar(int W, int H)
         PicBut[i]->move(T + 4, kButtonSlots[i] * h + 3);
         // A Hint button hidden for the rest of the word stays hidden: showing it
         // again would hand out more hints than the word allows.
-        PicBut[i]->setVisible(i != kHintButton || !shownOnce_ || shown_.hintShown);
+        PicBut[i]->setVisible(i != toolbar::Hint || !shownOnce_ || shown_.hintShown);
     }
     for (int k = 0; k < kFlags; ++k) {
-        imgLang[k]->move(T + 7, PicBut[4]->y() + 100 + R(1.1 * k * imgLang[k]->height()));
+        imgLang[k]->move(T + 7,
+                         PicBut[toolbar::Help]->y() + 100 + R(1.1 * k * imgLang[k]->height()));
         imgLang[k]->show();
     }
 }

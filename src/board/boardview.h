@@ -5,6 +5,21 @@
 
 #include <array>
 
+// The toolbar's buttons by index, as the board reports their clicks. Start to
+// Help stand in the strip at the right edge; 5 to 8 are not used.
+namespace toolbar {
+enum Button : int
+{
+    Start = 0,
+    End = 1,
+    Hint = 2,
+    Options = 3,
+    Help = 4,
+    NextWord = 9
+};
+constexpr int kStripButtons = 5;
+} // namespace toolbar
+
 // What the board shows of the game in play. The game fills it from its state and
 // hands it over whole; the board turns it into pictures, places and colours.
 struct BoardView

@@ -1,5 +1,6 @@
 #include "runtimeerror.h"
 
+#include <algorithm>
 #include <limits>
 
 RunTimeError::RunTimeError(int number, QString description, int line)
@@ -55,4 +56,10 @@ qint16 toInt16(qint64 value)
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw RunTimeError(RunTimeError::Overflow);
     return static_cast<qint16>(value);
+}
+
+qint16 clampToInt16(qint64 value)
+{
+    return static_cast<qint16>(std::clamp<qint64>(value, std::numeric_limits<qint16>::min(),
+                                                  std::numeric_limits<qint16>::max()));
 }

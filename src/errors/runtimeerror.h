@@ -46,3 +46,6 @@ private:
 // 16-bit values: counts, indexes and most numbers of the game are 16-bit, and
 // leaving that range is an Overflow error.
 qint16 toInt16(qint64 value);
+// The nearest 16-bit value, for a number that is only stored, where leaving the
+// range is no error.
+qint16 clampToInt16(qint64 value);

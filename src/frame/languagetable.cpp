@@ -7,6 +7,8 @@
 #include "platform/tempdir.h"
 #include "platform/text.h"
 
+#include <limits>
+
 namespace language {
 
 namespace {
@@ -97,11 +99,16 @@ QString GetLang(qint16 n)
     return text;
 }
 
-QString text(int number)
+QString text(int number, qint16 languageOffset)
 {
     // A hand-edited language offset can push the key out of range: no such text.
-    const int key = LanguageOffset() + number;
-    return key > 32767 ? QString() : GetLang(static_cast<qint16>(key));
+    const int key = languageOffset + number;
+    return key > std::numeric_limits<qint16>::max() ? QString() : GetLang(static_cast<qint16>(key));
+}
+
+QString text(int number)
+{
+    return text(number, LanguageOffset());
 }
 
 } // namespace language

@@ -41,7 +41,9 @@ void extractLanguageTable();
 // surrounding blanks and tabs; the empty text when the table has no such key.
 QString GetLang(qint16 n);
 
-// The text of message `number` in the current language.
+// The text of message `number` in the current language, or in the language of
+// `languageOffset`.
 QString text(int number);
+QString text(int number, qint16 languageOffset);
 
 } // namespace language

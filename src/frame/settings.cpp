@@ -69,14 +69,40 @@ QString numberText(qint64 number)
 
 QString readPlayerName(int n)
 {
-    const QString stored =
-        GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("Spieler%1").arg(n),
-                     QStringLiteral("Spieler %1").arg(n));
+    const QString stored = GetIniString(kSettingsSection, QStringLiteral("Spieler%1").arg(n),
+                                        QStringLiteral("Spieler %1").arg(n));
     const QString name = stored.left(kNameBuffer).trimmed();
     const QChar ninth = name.size() > 8 ? name.at(8) : QChar();
     if (ninth >= u'1' && ninth <= u'4')
         return QStringLiteral("Name %1").arg(n);
     return name;
+}
+
+QString vocabularyKey(qint16 languageOffset)
+{
+    return QStringLiteral("Datei%1").arg(languageOffset);
+}
+
+void readGameSettings(Settings& record, qint16& languageOffset)
+{
+    record.Anzahl = GetIniInt(kSettingsSection, QStringLiteral("Anzahl"), 4);
+    record.Tipps = GetIniInt(kSettingsSection, QStringLiteral("Tipps"), 3);
+    record.minLen = GetIniInt(kSettingsSection, QStringLiteral("minLen"), 4);
+    record.Motiv = GetIniInt(kSettingsSection, QStringLiteral("Motiv"), 1);
+    record.Bild = GetIniInt(kSettingsSection, QStringLiteral("Bild"), 1);
+    record.Wiederholung = GetIniInt(kSettingsSection, QStringLiteral("Wiederholung"), 1);
+    languageOffset = GetIniInt(kOptionsSection, QStringLiteral("Sprache"), 0);
+    bringIntoRange(record, languageOffset);
+}
+
+void readSwitchesAndNames(Settings& record)
+{
+    record.Sound = GetIniInt(kSettingsSection, QStringLiteral("Sound"), -1);
+    record.Music = GetIniInt(kSettingsSection, QStringLiteral("Music"), -1);
+    record.Anzeige = GetIniInt(kSettingsSection, QStringLiteral("Anzeige"), 1);
+    record.Remove = GetIniInt(kSettingsSection, QStringLiteral("Remove"), 1);
+    for (int n = 1; n <= Settings::kPlayers; ++n)
+        record.names[n - 1] = readPlayerName(n);
 }
 
 } // namespace settingsfile

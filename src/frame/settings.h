@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 
 #include <array>
@@ -8,6 +9,8 @@
 // options dialog, the menu switches and the language switch.
 struct Settings
 {
+    static constexpr int kPlayers = 4;
+
     qint16 Anzahl = 4;       // players, 1 to 4
     qint16 Tipps = 3;        // hints per word
     qint16 minLen = 4;       // shortest entry taken from a vocabulary
@@ -32,6 +35,10 @@ void bringIntoRange(Settings& record, qint16& languageOffset);
 // The settings file "Frostel.ini" in the program folder.
 namespace settingsfile {
 
+inline constexpr QLatin1String kWindowSection("Window");
+inline constexpr QLatin1String kSettingsSection("Einstellungen");
+inline constexpr QLatin1String kOptionsSection("Optionen");
+
 QString path();
 
 // A stored number outside the 16-bit range is an Overflow error, reported
@@ -46,5 +53,15 @@ QString numberText(qint64 number);
 // Player n (1 to 4) as the settings file names it; names of the shape
 // "Spieler 3" read as "Name n".
 QString readPlayerName(int n);
+
+// The key of the vocabulary file chosen for a language: "Datei0", "Datei1000", ...
+QString vocabularyKey(qint16 languageOffset);
+
+// What the game window's loading reads first: the numbers of the game and the
+// interface language, brought into range.
+void readGameSettings(Settings& record, qint16& languageOffset);
+// What it reads once the language is applied: sound, music, the solution and
+// used-letter switches, and the player names.
+void readSwitchesAndNames(Settings& record);
 
 } // namespace settingsfile

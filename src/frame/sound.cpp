@@ -58,7 +58,7 @@ void toggleMusic(bool checkedNow)
         record.Music = checkedNow ? -1 : 0;
         if (record.Music != 0)
             MakeMusic();
-        settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("Music"),
+        settingsfile::SaveIni(settingsfile::kSettingsSection, QStringLiteral("Music"),
                               settingsfile::numberText(record.Music));
     });
 }
@@ -67,6 +67,6 @@ void toggleSound(bool checkedNow)
 {
     Settings& record = settings();
     record.Sound = checkedNow ? -1 : 0;
-    settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("Sound"),
+    settingsfile::SaveIni(settingsfile::kSettingsSection, QStringLiteral("Sound"),
                           settingsfile::numberText(record.Sound));
 }

@@ -12,19 +12,6 @@
 
 #include <QWidget>
 
-namespace {
-
-enum ToolButton
-{
-    StartButton = 0,
-    EndButton = 1,
-    HintButton = 2,
-    OptionsButton = 3,
-    HelpButton = 4
-};
-
-} // namespace
-
 Game::Game(Board& board, QWidget& window, VocabularySource& vocabulary)
     : board_(board), window_(window), vocabulary_(vocabulary)
 {}
@@ -33,27 +20,27 @@ void Game::PicBut_click(int index)
 {
     ErrorScope::run(modules::frmMain, "PicBut_click", [&] {
         switch (index) {
-        case StartButton:
+        case toolbar::Start:
             if (startAvailable())
                 StartGame();
             break;
-        case EndButton:
+        case toolbar::End:
             if (services::dialogs().messageBox(&window_, language::text(143),
                                                Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
                                                language::text(144)) == Dialogs::Answer::Yes)
                 emit closeRequested();
             break;
-        case HintButton:
+        case toolbar::Hint:
             if (state_.phase != Phase::SettingUp && state_.hintOffered)
                 ShowTipp();
             break;
-        case OptionsButton:
+        case toolbar::Options:
             emit optionsMenuRequested();
             break;
-        case HelpButton:
+        case toolbar::Help:
             emit helpMenuRequested();
             break;
-        case Board::kNextWordButton:
+        case toolbar::NextWord:
             // Ends the wait for the next word.
             if (state_.phase == Phase::WaitingForNext) {
                 state_.phase = Phase::NextRequested;
@@ -139,7 +126,7 @@ void Game::imgLang_Click(int index)
         const Ticket game = ticket();
         language::LanguageOffset() = toInt16(index * 1000);
         emit languageChanged();
-        settingsfile::SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"),
+        settingsfile::SaveIni(settingsfile::kOptionsSection, QStringLiteral("Sprache"),
                               settingsfile::numberText(language::LanguageOffset()));
         alphabet_.setLanguageLetters(language::LanguageOffset());
         present();

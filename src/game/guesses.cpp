@@ -269,7 +269,7 @@ bool Game::Form_KeyPress(QChar typed)
             }
         }
         if (typed == u'\r' && state_.phase == Phase::WaitingForNext) {
-            PicBut_click(Board::kNextWordButton);
+            PicBut_click(toolbar::NextWord);
             handled = true;
         }
     });

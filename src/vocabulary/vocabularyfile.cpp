@@ -184,19 +184,13 @@ bool appendWithinLimit(ErrorScope& scope, QStringList& entries, const QString& e
     });
 }
 
-QString message(qint16 languageOffset, int number)
-{
-    const int key = languageOffset + number;
-    return key > 32767 ? QString() : language::GetLang(static_cast<qint16>(key));
-}
-
 // Language folder / file name; a name that could leave the folder gives the
 // language's default file.
 QString pathInLanguageFolder(qint16 languageOffset, const QString& datei)
 {
     const QString fileName =
-        isPlainFileName(datei) ? datei : message(languageOffset, kDefaultFileMessage);
-    return message(languageOffset, kLanguageFolderMessage) + u'/' + fileName;
+        isPlainFileName(datei) ? datei : language::text(kDefaultFileMessage, languageOffset);
+    return language::text(kLanguageFolderMessage, languageOffset) + u'/' + fileName;
 }
 
 QString defaultFileName()
@@ -258,7 +252,7 @@ QString savePath(qint16 languageOffset, const QString& datei)
 
 QStringList fileNames(qint16 languageOffset)
 {
-    const QString languageFolder = message(languageOffset, kLanguageFolderMessage);
+    const QString languageFolder = language::text(kLanguageFolderMessage, languageOffset);
     QStringList names;
     for (const QString& folder : {userfolder::path(), programdir::path()}) {
         names +=
@@ -274,7 +268,7 @@ QStringList fileNames(qint16 languageOffset)
 
 bool languageFolderExists(qint16 languageOffset)
 {
-    const QString languageFolder = message(languageOffset, kLanguageFolderMessage);
+    const QString languageFolder = language::text(kLanguageFolderMessage, languageOffset);
     return QFileInfo(userfolder::path() + u'/' + languageFolder).isDir() ||
            QFileInfo(programdir::path() + u'/' + languageFolder).isDir();
 }

@@ -225,7 +225,7 @@ TEST(Guesses, WithoutTheSolutionALostWordKeepsItsFieldsEmpty)
             return;
         empty = fixture.fieldIsEmpty(1) && fixture.fieldIsEmpty(2);
         inspector.stop();
-        fixture.game().PicBut_click(Board::kNextWordButton);
+        fixture.game().PicBut_click(toolbar::NextWord);
     });
     inspector.start(0);
     fixture.type("cdfghijkl");

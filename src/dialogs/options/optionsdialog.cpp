@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("Einstellungen");
-
 constexpr int kWidth = 386;
 constexpr int kHeight = 401;
 
@@ -92,11 +90,6 @@ void bringIntoDialogRange(Settings& record)
     record.Anzeige = clamped(record.Anzeige, 0, 1);
     record.Remove = record.Remove == -1 ? qint16(1) : clamped(record.Remove, 0, 1);
     record.Bild = clamped(record.Bild, 0, 1);
-}
-
-QString vocabularyKey()
-{
-    return QStringLiteral("Datei") + QString::number(language::LanguageOffset());
 }
 
 template <typename Widget>
@@ -297,7 +290,9 @@ void OptionsDialog::Form_Load()
             Motiv->addItem(language::text(kFirstMotif + motif));
         Motiv->setCurrentRow(record.Motiv);
 
-        record.Datei = settingsfile::GetIniString(kSection, vocabularyKey(), QString());
+        record.Datei = settingsfile::GetIniString(
+            settingsfile::kSettingsSection, settingsfile::vocabularyKey(language::LanguageOffset()),
+            QString());
         fillFileList();
         const int chosen = std::max(rowOf(record.Datei), 0);
 
@@ -360,7 +355,7 @@ void OptionsDialog::cmdOK_Click()
         storeFocusedName();
         const Settings& record = settings();
         const auto save = [](const QString& key, const QString& value) {
-            settingsfile::SaveIni(kSection, key, value);
+            settingsfile::SaveIni(settingsfile::kSettingsSection, key, value);
         };
         const auto saveNumber = [&](const QString& key, qint16 value) {
             save(key, settingsfile::numberText(value));
@@ -373,7 +368,7 @@ void OptionsDialog::cmdOK_Click()
         saveNumber(QStringLiteral("minLen"), record.minLen);
         for (int player = 0; player < kPlayers; ++player)
             save(QStringLiteral("Spieler%1").arg(player + 1), record.names.at(player));
-        save(vocabularyKey(), record.Datei);
+        save(settingsfile::vocabularyKey(language::LanguageOffset()), record.Datei);
         saveNumber(QStringLiteral("Motiv"), record.Motiv);
         saveNumber(QStringLiteral("Bild"), record.Bild);
         accept();

@@ -140,7 +140,7 @@ QString readBack(const QString& password)
 QString readStoredPassword()
 {
     const QString value =
-        settingsfile::GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("passw"), {});
+        settingsfile::GetIniString(settingsfile::kSettingsSection, QStringLiteral("passw"), {});
     return value.isEmpty() ? QString() : fromStoredForm(value);
 }
 
@@ -148,7 +148,7 @@ void storePassword(const QString& password)
 {
     const QString value =
         password.isEmpty() ? QString() : quotedWhereNeeded(toStoredForm(password));
-    settingsfile::SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("passw"), value);
+    settingsfile::SaveIni(settingsfile::kSettingsSection, QStringLiteral("passw"), value);
 }
 
 void PasswordLock::load()
