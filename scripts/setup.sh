@@ -13,7 +13,6 @@ FROSTEL_PACKAGES=(
   libgtest-dev libbenchmark-dev libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
   qt6-wayland weston libweston-10-dev
-  qt6-translations-l10n
   desktop-file-utils appstream groff-base dpkg-dev file
 )
 

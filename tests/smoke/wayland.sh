@@ -48,6 +48,7 @@ poll() {
   local deadline=$((SECONDS + $1)) what="$2"
   shift 2
   until "$@"; do
+    kill -0 "$compositor" 2>/dev/null || fail "Weston ended while waiting until $what"
     if [ -n "${game:-}" ]; then
       kill -0 "$game" 2>/dev/null || fail "the game ended while waiting until $what"
     fi
@@ -76,7 +77,9 @@ poll 20 "Weston listens" test -S "$XDG_RUNTIME_DIR/frostel-wayland"
 send() {
   local before
   before="$(wc -l <"$work/answers")"
-  echo "$1" >"$work/commands"
+  # A pipe nobody reads blocks its writer: give up when Weston has gone.
+  timeout 10 bash -c 'echo "$1" >"$2"' send "$1" "$work/commands" ||
+    fail "Weston did not take \"$1\""
   local deadline=$((SECONDS + 10))
   until [ "$(wc -l <"$work/answers")" -gt "$before" ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "Weston did not answer \"$1\""
