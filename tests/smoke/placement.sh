@@ -37,10 +37,13 @@ fail() {
 # Openbox with its own default settings, whatever the user's are.
 XDG_CONFIG_HOME="$work/config" openbox >/dev/null 2>&1 &
 manager=$!
-for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 1 300); do
+  manager_running && break
   sleep 0.1
 done
+manager_running || fail "openbox did not start"
+root="$(xwininfo -root | awk '/Window id:/ { print $4 }')"
 
 mkdir -p "$work/program" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -68,6 +71,8 @@ find_frame() {
   done
   [ -n "$window" ] || return 1
   parent="$(xwininfo -id "$window" -tree | awk '/Parent window id/ { print $4 }')"
+  # Until the window manager has taken the window in, it has no frame.
+  [ -n "$parent" ] && [ "$parent" != "$root" ] || return 1
   frame="$(xwininfo -id "$parent" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
     /  Width/ { w = $2 } /  Height/ { h = $2 } END { print x "," y " " w "x" h }')"
 }
