@@ -39,8 +39,9 @@ TEST_F(BoardLayoutTest, LetterFieldsStandThirtyPixelsApartAcrossTheWholeWidth)
     const int lefts[] = {305, 335, 365, 395, 425, 455};
     for (int k = 0; k <= 5; ++k)
         EXPECT_EQ(board.field(k)->x(), lefts[k]) << "field " << k;
-    // Halfway between the picture's foot and the clothesline.
-    EXPECT_EQ(board.field(3)->y(), (board.clothesline()->y() - board.picture()->y() + 224) / 2);
+    // The line hangs at 600 - 1.2 * 120 = 456 and the picture at 0.07 * 600 = 42,
+    // so the fields stand at (456 - 42 + 1.4 * 160) / 2 = 319.
+    EXPECT_EQ(board.field(3)->y(), 319);
 }
 
 TEST_F(BoardLayoutTest, TheToolbarRunsDownTheRightEdgeWithTwoEmptySlots)
@@ -85,10 +86,9 @@ TEST_F(BoardLayoutTest, PictureNamesAndScoreSymbols)
 TEST_F(BoardLayoutTest, TheNextWordButtonStandsBetweenTheFieldsAndTheLine)
 {
     layOut(800, 600, 3);
-    const QPushButton* next = board.nextWordButton();
-    EXPECT_EQ(next->x(), (800 - next->width()) / 2);
-    const int line = board.clothesline()->y();
-    EXPECT_EQ(next->y(), line - (line - board.field(0)->y() - next->height()) / 2);
+    // 153 x 27 pixels: centred at (800 - 153) / 2 = 323, and halfway down the gap
+    // from the fields at 319 to the line at 456: 456 - (456 - 319 - 27) / 2 = 401.
+    EXPECT_EQ(board.nextWordButton()->geometry(), QRect(323, 401, 153, 27));
 }
 
 TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
