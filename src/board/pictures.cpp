@@ -3,8 +3,6 @@
 #include "errors/runtimeerror.h"
 #include "platform/resources.h"
 
-#include <QHash>
-
 namespace pictures {
 
 namespace {
@@ -24,19 +22,18 @@ QPixmap fromImage(const std::optional<QImage>& image)
 
 QPixmap named(const QString& fileName)
 {
-    static QHash<QString, QPixmap> cache;
-    if (const auto found = cache.constFind(fileName); found != cache.cend())
-        return *found;
-    const QPixmap picture = fromImage(resources::picture(fileName));
-    cache.insert(fileName, picture);
-    return picture;
+    return fromImage(resources::picture(fileName));
 }
 
 QPixmap letterCell(int cell)
 {
     if (cell < 0 || cell >= kCells)
         throw RunTimeError(RunTimeError::InvalidProcedureCall);
-    const QPixmap sheet = named(QStringLiteral("letters.png"));
+    // Every letter the players uncover is cut from the sheet, so the sheet stays
+    // in memory.
+    static QPixmap sheet;
+    if (sheet.isNull())
+        sheet = named(QStringLiteral("letters.png"));
     const QPoint corner((cell % kColumns) * kCell.width(), (cell / kColumns) * kCell.height());
     return sheet.copy(QRect(corner, kCell));
 }
