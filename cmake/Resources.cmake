@@ -1,5 +1,7 @@
 # The program's resources, addressed like executable resources by type and number:
 # ":/CUSTOM/1000" is the language table, ":/WAV/100" a sound, ":/BITMAP/101" a picture.
+# A picture drawn at twice the size for screens of device pixel ratio 2 goes by Qt's
+# name for it: ":/BITMAP/101@2x", ":/pictures/letters@2x.png".
 set_source_files_properties(${LANGUAGE_TABLE} PROPERTIES QT_RESOURCE_ALIAS CUSTOM/1000 GENERATED TRUE)
 set(RESOURCE_FILES ${LANGUAGE_TABLE})
 
@@ -15,7 +17,7 @@ file(GLOB PICTURE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/pictures
 foreach(file ${PICTURE_FILES})
   get_filename_component(name ${file} NAME)
   get_filename_component(stem ${file} NAME_WE)
-  if(stem MATCHES "^[0-9]+$")
+  if(stem MATCHES "^[0-9]+(@2x)?$")
     set_source_files_properties(${file} PROPERTIES QT_RESOURCE_ALIAS BITMAP/${stem})
   else()
     set_source_files_properties(${file} PROPERTIES QT_RESOURCE_ALIAS pictures/${name})

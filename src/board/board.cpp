@@ -33,7 +33,7 @@ QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
 {
     auto* label = new QLabel(parent);
     label->setPixmap(picture);
-    label->resize(picture.size());
+    label->resize(pictures::boardSize(picture));
     return label;
 }
 
@@ -65,29 +65,31 @@ Board::Board(QWidget* parent) : QWidget(parent)
 
     // The design's pictures; one that is missing leaves its element empty.
     ErrorScope::run(modules::frmMain, "Form_Load", [&](ErrorScope& scope) {
+        const qreal ratio = devicePixelRatio();
         scope.attempt([&] {
-            imgLeine->setPixmap(pictures::named(QStringLiteral("clothesline.png")));
-            imgLeine->resize(imgLeine->pixmap().size());
+            imgLeine->setPixmap(pictures::named(QStringLiteral("clothesline.png"), ratio));
+            imgLeine->resize(pictures::boardSize(imgLeine->pixmap()));
         });
         scope.attempt([&] {
-            templateField->setPixmap(pictures::named(QStringLiteral("field.png")));
-            templateField->resize(templateField->pixmap().size());
+            templateField->setPixmap(pictures::named(QStringLiteral("field.png"), ratio));
+            templateField->resize(pictures::boardSize(templateField->pixmap()));
         });
         for (int i = 0; i < kToolButtons; ++i) {
             scope.attempt([&] {
-                PicBut[i]->setIcon(QIcon(pictures::named(QString::fromLatin1(kToolIcons[i]))));
+                PicBut[i]->setIcon(
+                    QIcon(pictures::named(QString::fromLatin1(kToolIcons[i]), ratio)));
             });
         }
         for (int k = 0; k < kFlags; ++k) {
             scope.attempt([&] {
-                imgLang[k]->setPicture(pictures::named(QStringLiteral("flag%1.png").arg(k)));
+                imgLang[k]->setPicture(pictures::named(QStringLiteral("flag%1.png").arg(k), ratio));
             });
         }
         const QPixmap used =
-            scope.attempt([] { return pictures::named(QStringLiteral("used.png")); });
+            scope.attempt([&] { return pictures::named(QStringLiteral("used.png"), ratio); });
         for (QLabel* mark : imgDisabled) {
             mark->setPixmap(used);
-            mark->resize(used.size());
+            mark->resize(pictures::boardSize(used));
         }
     });
 }
@@ -190,16 +192,18 @@ void Board::Motiv_Wahl(int motif, bool backgroundShown)
 {
     ErrorScope::run(modules::frmMain, "Motiv_Wahl", [&](ErrorScope& scope) {
         if (backgroundShown) {
-            background_ = scope.attempt([&] { return pictures::background(motif); });
+            background_ =
+                scope.attempt([&] { return pictures::background(motif, devicePixelRatio()); });
         } else {
             background_ = QPixmap();
             backgroundColour_ = QColor(0, 0, 128);
         }
         update();
-        const QPixmap symbol = scope.attempt([&] { return pictures::scoreSymbol(motif); });
+        const QPixmap symbol =
+            scope.attempt([&] { return pictures::scoreSymbol(motif, devicePixelRatio()); });
         for (QLabel* mark : Punkt) {
             mark->setPixmap(symbol);
-            mark->resize(symbol.size());
+            mark->resize(pictures::boardSize(symbol));
         }
     });
 }
@@ -224,7 +228,9 @@ void Board::showKeys(const BoardView& view)
         const BoardView::Key& now = shown_.keys[i];
         ClickableImage* key = imgAlpha[i];
         if (!shownOnce_ || wanted.cell != now.cell)
-            key->setPicture(wanted.cell < 0 ? QPixmap() : pictures::letterCell(wanted.cell));
+            key->setPicture(wanted.cell < 0
+                                ? QPixmap()
+                                : pictures::letterCell(wanted.cell, devicePixelRatio()));
         key->setTag(wanted.letter);
         key->setEnabled(wanted.enabled);
         key->setVisible(wanted.visible);
@@ -250,10 +256,10 @@ QPixmap Board::fieldPicture(int look) const
     QPixmap composed = Feld.first()->pixmap();
     if (look < 0)
         return composed;
-    const QPixmap letter = pictures::letterCell(look);
+    const QPixmap letter = pictures::letterCell(look, composed.devicePixelRatio());
+    const QSize margins = pictures::boardSize(composed) - pictures::boardSize(letter);
     QPainter painter(&composed);
-    painter.drawPixmap((composed.width() - letter.width()) / 2,
-                       (composed.height() - letter.height()) / 2, letter);
+    painter.drawPixmap(margins.width() / 2, margins.height() / 2, letter);
     return composed;
 }
 
@@ -275,9 +281,11 @@ void Board::showFields(const BoardView& view)
 void Board::showPicture(const BoardView& view)
 {
     if (!shownOnce_ || view.motif != shown_.motif || view.pictureStep != shown_.pictureStep)
-        B_Folge->setPixmap(pictures::sequencePicture(view.motif, view.pictureStep));
-    const int fullHeight =
-        B_Folge->pixmap().isNull() ? kPictureSize.height() : B_Folge->pixmap().height();
+        B_Folge->setPixmap(
+            pictures::sequencePicture(view.motif, view.pictureStep, devicePixelRatio()));
+    const int fullHeight = B_Folge->pixmap().isNull()
+                               ? kPictureSize.height()
+                               : pictures::boardSize(B_Folge->pixmap()).height();
     B_Folge->resize(B_Folge->width(), view.pictureHeight < 0 ? fullHeight : view.pictureHeight);
     B_Folge->setVisible(view.pictureShown);
 }

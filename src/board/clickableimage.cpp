@@ -1,5 +1,7 @@
 #include "clickableimage.h"
 
+#include "board/pictures.h"
+
 #include <QMouseEvent>
 
 ClickableImage::ClickableImage(QWidget* parent) : QLabel(parent)
@@ -10,7 +12,7 @@ ClickableImage::ClickableImage(QWidget* parent) : QLabel(parent)
 void ClickableImage::setPicture(const QPixmap& picture)
 {
     setPixmap(picture);
-    resize(picture.size());
+    resize(pictures::boardSize(picture));
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event)

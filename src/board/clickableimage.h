@@ -14,7 +14,7 @@ public:
     const QString& tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
-    // Shows the picture at its own size.
+    // Shows the picture at the size it takes on the board.
     void setPicture(const QPixmap& picture);
 
 signals:

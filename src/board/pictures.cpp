@@ -3,8 +3,6 @@
 #include "errors/runtimeerror.h"
 #include "platform/resources.h"
 
-#include <QHash>
-
 namespace pictures {
 
 namespace {
@@ -13,32 +11,43 @@ constexpr QSize kCell(25, 30);
 constexpr int kColumns = 10;
 constexpr int kCells = 60;
 
-QPixmap fromImage(const std::optional<QImage>& image)
+// The pictures drawn at twice the size serve every screen denser than the
+// board's design: scaled down they stay sharper than small ones scaled up.
+int scaleFor(qreal ratio)
+{
+    return ratio > 1 ? 2 : 1;
+}
+
+QPixmap fromImage(std::optional<QImage> image, qreal ratio)
 {
     if (!image)
         throw RunTimeError(RunTimeError::ResourceNotFound);
-    return QPixmap::fromImage(*image);
+    image->setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(*std::move(image));
 }
 
 } // namespace
 
-QPixmap named(const QString& fileName)
+QPixmap named(const QString& fileName, qreal ratio)
 {
-    static QHash<QString, QPixmap> cache;
-    if (const auto found = cache.constFind(fileName); found != cache.cend())
-        return *found;
-    const QPixmap picture = fromImage(resources::picture(fileName));
-    cache.insert(fileName, picture);
-    return picture;
+    const int scale = scaleFor(ratio);
+    return fromImage(resources::picture(fileName, scale), scale);
 }
 
-QPixmap letterCell(int cell)
+QPixmap letterCell(int cell, qreal ratio)
 {
     if (cell < 0 || cell >= kCells)
         throw RunTimeError(RunTimeError::InvalidProcedureCall);
-    const QPixmap sheet = named(QStringLiteral("letters.png"));
+    // Every letter the players uncover is cut from the sheet, so the sheet stays
+    // in memory; one at a time, of the density asked for last.
+    static QPixmap sheet;
+    const int scale = scaleFor(ratio);
+    if (sheet.isNull() || sheet.devicePixelRatio() != scale)
+        sheet = named(QStringLiteral("letters.png"), ratio);
     const QPoint corner((cell % kColumns) * kCell.width(), (cell / kColumns) * kCell.height());
-    return sheet.copy(QRect(corner, kCell));
+    QPixmap picture = sheet.copy(QRect(corner * scale, kCell * scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 int sequenceBitmapId(int motif, int step)
@@ -46,19 +55,26 @@ int sequenceBitmapId(int motif, int step)
     return 101 + 10 * motif + step;
 }
 
-QPixmap sequencePicture(int motif, int step)
+QPixmap sequencePicture(int motif, int step, qreal ratio)
 {
-    return fromImage(resources::bitmap(sequenceBitmapId(motif, step)));
+    const int scale = scaleFor(ratio);
+    return fromImage(resources::bitmap(sequenceBitmapId(motif, step), scale), scale);
 }
 
-QPixmap background(int motif)
+QPixmap background(int motif, qreal ratio)
 {
-    return fromImage(resources::bitmap(200 + motif));
+    const int scale = scaleFor(ratio);
+    return fromImage(resources::bitmap(200 + motif, scale), scale);
 }
 
-QPixmap scoreSymbol(int motif)
+QPixmap scoreSymbol(int motif, qreal ratio)
 {
-    return named(QStringLiteral("symbol%1.png").arg(motif));
+    return named(QStringLiteral("symbol%1.png").arg(motif), ratio);
+}
+
+QSize boardSize(const QPixmap& picture)
+{
+    return picture.deviceIndependentSize().toSize();
 }
 
 } // namespace pictures

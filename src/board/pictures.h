@@ -3,8 +3,11 @@
 #include <QPixmap>
 
 // The board's pictures: the letter sheet cut into cells, the picture stories of
-// the five motifs, their backgrounds and score symbols. A missing picture is a
-// "Resource not found" error.
+// the five motifs, their backgrounds and score symbols. Each is made for the
+// device pixel ratio `ratio` of the screen that shows it: above 1 it is the
+// picture drawn at twice the size, marked with its ratio so that it takes the
+// same room on the board as at ratio 1. A missing picture is a "Resource not
+// found" error.
 namespace pictures {
 
 constexpr int kMotifCount = 5;
@@ -14,13 +17,16 @@ constexpr int kSteps = 10; // a story's pictures; the last one is the lost word
 // 35-49 the accented vowels, 50 the apostrophe, 51 the hyphen.
 constexpr int kApostropheCell = 50;
 constexpr int kHyphenCell = 51;
-QPixmap letterCell(int cell);
+QPixmap letterCell(int cell, qreal ratio);
 
 int sequenceBitmapId(int motif, int step);
-QPixmap sequencePicture(int motif, int step);
-QPixmap background(int motif);
-QPixmap scoreSymbol(int motif);
+QPixmap sequencePicture(int motif, int step, qreal ratio);
+QPixmap background(int motif, qreal ratio);
+QPixmap scoreSymbol(int motif, qreal ratio);
 
-QPixmap named(const QString& fileName);
+QPixmap named(const QString& fileName, qreal ratio);
+
+// The room a picture takes on the board: its pixels over its ratio.
+QSize boardSize(const QPixmap& picture);
 
 } // namespace pictures

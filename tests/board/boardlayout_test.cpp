@@ -106,7 +106,7 @@ TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
               QPixmap::fromImage(*resources::bitmap(143)).toImage());
     board.Motiv_Wahl(4, true);
     for (int i = 0; i < 32; ++i)
-        EXPECT_EQ(board.scoreMark(i)->pixmap().toImage(), pictures::scoreSymbol(4).toImage());
+        EXPECT_EQ(board.scoreMark(i)->pixmap().toImage(), pictures::scoreSymbol(4, 1).toImage());
     EXPECT_EQ(board.scoreMark(0)->size(), QSize(26, 27));
 }
 

@@ -75,13 +75,13 @@ TEST(GameSetUp, BlanksApostrophesAndHyphensAreShownFromTheStart)
     GameFixture rock({"Rock'n'Roll"});
     rock.game().PicBut_click(0);
     EXPECT_EQ(rock.game().state().RevealedCount, 2);
-    EXPECT_TRUE(rock.fieldShows(5, pictures::letterCell(pictures::kApostropheCell)));
-    EXPECT_TRUE(rock.fieldShows(7, pictures::letterCell(pictures::kApostropheCell)));
+    EXPECT_TRUE(rock.fieldShows(5, pictures::letterCell(pictures::kApostropheCell, 1)));
+    EXPECT_TRUE(rock.fieldShows(7, pictures::letterCell(pictures::kApostropheCell, 1)));
 
     GameFixture shirt({"T-Shirt"});
     shirt.game().PicBut_click(0);
     EXPECT_EQ(shirt.game().state().RevealedCount, 1);
-    EXPECT_TRUE(shirt.fieldShows(2, pictures::letterCell(pictures::kHyphenCell)));
+    EXPECT_TRUE(shirt.fieldShows(2, pictures::letterCell(pictures::kHyphenCell, 1)));
 }
 
 TEST(GameSetUp, BuiltInWordsHonourTheMinimumLength)
@@ -150,13 +150,13 @@ TEST(Guesses, VowelKeysAlsoShowTheirAccentedForms)
     GameFixture cafe({"Café"});
     cafe.game().PicBut_click(0);
     cafe.type("e");
-    EXPECT_TRUE(cafe.fieldShows(4, pictures::letterCell(38)));
+    EXPECT_TRUE(cafe.fieldShows(4, pictures::letterCell(38, 1)));
 
     GameFixture summer({"été"}, "minLen= 3\r\n");
     summer.game().PicBut_click(0);
     summer.type("E");
-    EXPECT_TRUE(summer.fieldShows(1, pictures::letterCell(38)));
-    EXPECT_TRUE(summer.fieldShows(3, pictures::letterCell(38)));
+    EXPECT_TRUE(summer.fieldShows(1, pictures::letterCell(38, 1)));
+    EXPECT_TRUE(summer.fieldShows(3, pictures::letterCell(38, 1)));
     EXPECT_EQ(summer.game().state().RevealedCount, 2);
 }
 
@@ -178,7 +178,7 @@ TEST(Guesses, AWrongGuessAdvancesThePictureAndPassesTheTurn)
     EXPECT_EQ(state.WrongGuesses, 1);
     EXPECT_EQ(state.CurrentPlayer, 1);
     EXPECT_EQ(fixture.board().picture()->pixmap().toImage(),
-              pictures::sequencePicture(1, 1).toImage());
+              pictures::sequencePicture(1, 1, 1).toImage());
     const int x = keyIndex(fixture.board(), "X");
     EXPECT_FALSE(fixture.board().key(x)->isHidden()) << "marked as used, not removed";
     EXPECT_FALSE(fixture.board().usedMark(x)->isHidden());

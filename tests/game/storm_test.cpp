@@ -386,7 +386,7 @@ protected:
             const int look = view.fields[i - 1];
             EXPECT_EQ(board.field(i)->isVisibleTo(&board), look != BoardView::kGap) << i;
             if (look >= 0) {
-                EXPECT_TRUE(fixture.fieldShows(i, pictures::letterCell(look))) << "field " << i;
+                EXPECT_TRUE(fixture.fieldShows(i, pictures::letterCell(look, 1))) << "field " << i;
             } else if (look == BoardView::kEmpty) {
                 EXPECT_TRUE(fixture.fieldIsEmpty(i)) << "field " << i;
             }
@@ -394,7 +394,7 @@ protected:
         for (int i = static_cast<int>(state().CurrentWord.size()) + 1; board.field(i); ++i)
             EXPECT_FALSE(board.field(i)->isVisibleTo(&board)) << "a field of an old word";
         EXPECT_EQ(board.picture()->pixmap().toImage(),
-                  pictures::sequencePicture(settings().Motiv, state().WrongGuesses).toImage());
+                  pictures::sequencePicture(settings().Motiv, state().WrongGuesses, 1).toImage());
         EXPECT_EQ(board.picture()->height(), 160);
         EXPECT_EQ(board.nextWordButton()->isVisibleTo(&board), view.nextWordShown);
         EXPECT_EQ(board.toolButton(0)->isEnabled(), view.startEnabled);

@@ -3,6 +3,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/resources.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,40 @@ TEST(Assets, BoardPictures)
                       QSize(32, 20), "flag " + std::to_string(flag));
     for (const char* name : {"info1.png", "info2.png", "frostel.png"})
         EXPECT_TRUE(resources::picture(QString::fromLatin1(name))) << name;
+}
+
+TEST(Assets, EveryPictureComesAlsoDrawnAtTwiceItsSize)
+{
+    int singles = 0;
+    int doubles = 0;
+    for (const QString& folder : {QStringLiteral(":/BITMAP"), QStringLiteral(":/pictures")}) {
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            if (name.contains(QStringLiteral("@2x"))) {
+                ++doubles;
+                continue;
+            }
+            if (name == QStringLiteral("frostel.png"))
+                continue; // the program picture, which the game never shows
+            ++singles;
+            const bool numbered = folder.endsWith(QStringLiteral("BITMAP"));
+            const std::optional<QImage> single =
+                numbered ? resources::bitmap(name.toInt()) : resources::picture(name);
+            const std::optional<QImage> doubled =
+                numbered ? resources::bitmap(name.toInt(), 2) : resources::picture(name, 2);
+            ASSERT_TRUE(single) << qPrintable(name) << " is no picture";
+            ASSERT_TRUE(doubled) << qPrintable(name) << " at twice the size is missing";
+            EXPECT_EQ(doubled->size(), single->size() * 2) << qPrintable(name);
+            // Brought down to the single size, it is the same picture.
+            const QImage reduced =
+                doubled->scaled(single->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(meanDifference(reduced, *single), 2.0)
+                << qPrintable(name) << " shows another picture";
+        }
+    }
+    // 50 story pictures and 5 backgrounds; letter sheet, used mark, field, line,
+    // 5 toolbar icons, 2 about pictures, 7 flags and 5 score symbols.
+    EXPECT_EQ(singles, 55 + 23);
+    EXPECT_EQ(doubles, singles) << "a picture at twice the size without its single one";
 }
 
 TEST(Assets, SoundEffectsArePlayableWaveFiles)

@@ -1,6 +1,7 @@
 #include "gamefixture.h"
 
 #include "board/board.h"
+#include "board/pictures.h"
 #include "frame/languagetable.h"
 #include "game/game.h"
 #include "platform/cp1252.h"
@@ -72,9 +73,9 @@ void GameFixture::type(const QString& letters)
 bool GameFixture::fieldShows(int index, const QPixmap& letter)
 {
     QPixmap expected = board().field(0)->pixmap();
+    const QSize margins = pictures::boardSize(expected) - pictures::boardSize(letter);
     QPainter painter(&expected);
-    painter.drawPixmap((expected.width() - letter.width()) / 2,
-                       (expected.height() - letter.height()) / 2, letter);
+    painter.drawPixmap(margins.width() / 2, margins.height() / 2, letter);
     painter.end();
     return board().field(index)->pixmap().toImage() == expected.toImage();
 }

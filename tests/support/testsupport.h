@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -147,6 +148,10 @@ public:
 private:
     QString folder_;
 };
+
+// How far apart two pictures of one size are: the mean difference over all
+// channels of all pixels, 0 to 255.
+double meanDifference(const QImage& first, const QImage& second);
 
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString& path, const QByteArray& bytes);

@@ -213,11 +213,11 @@ void drawTownStreet(QPainter& painter)
 
 } // namespace
 
-QImage paintBackground(int motif)
+QImage paintBackground(int motif, int scale)
 {
     static const std::array<std::function<void(QPainter&)>, motifCount> painters = {
         drawOrchard, drawWinter, drawShore, drawJungleRoom, drawTownStreet};
-    return renderSupersampled(QSize(640, 480), painters.at(motif), 2);
+    return renderSupersampled(QSize(640, 480), scale, painters.at(motif), 2);
 }
 
 } // namespace scenes

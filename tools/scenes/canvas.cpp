@@ -6,18 +6,18 @@
 
 namespace scenes {
 
-QImage renderSupersampled(QSize size, const DrawFunction& draw, int factor)
+QImage renderSupersampled(QSize size, int scale, const DrawFunction& draw, int factor)
 {
-    QImage large(size * factor, QImage::Format_ARGB32_Premultiplied);
+    QImage large(size * scale * factor, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     {
         QPainter painter(&large);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.scale(factor, factor);
+        painter.scale(scale * factor, scale * factor);
         draw(painter);
     }
-    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QColor mix(const QColor& from, const QColor& to, double amount)

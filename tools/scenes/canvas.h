@@ -18,8 +18,10 @@ namespace scenes {
 using DrawFunction = std::function<void(QPainter&)>;
 
 // Draws in the coordinates of `size` on a canvas `factor` times larger and scales the result
-// down; small details then get soft edges and fine lines keep their weight.
-QImage renderSupersampled(QSize size, const DrawFunction& draw, int factor = 4);
+// down to `size` times `scale`; small details then get soft edges and fine lines keep their
+// weight. Scale 2 gives the same picture with twice the detail, for screens of device pixel
+// ratio 2.
+QImage renderSupersampled(QSize size, int scale, const DrawFunction& draw, int factor = 4);
 
 // Same pictures on every run: a fixed-seed Mersenne Twister (its sequence is fixed by the C++
 // standard) turned into numbers by our own arithmetic rather than the library's distributions,

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Regenerates the motif pictures: 101.png to 150.png, 200.png to 204.png and
-# symbol0.png to symbol4.png.
+# symbol0.png to symbol4.png, each also drawn at twice the size for screens of
+# device pixel ratio 2 (101@2x.png and so on).
 # Usage: tools/scenes/generate.sh [OUTPUT_FOLDER]   (default: resources/pictures in the repository)
 set -eu
 

@@ -1,6 +1,7 @@
 // Writes every picture of the five motifs as PNG files into one folder:
 // 101.png to 150.png (sequence steps), 200.png to 204.png (backgrounds),
-// symbol0.png to symbol4.png (score symbols).
+// symbol0.png to symbol4.png (score symbols); each also drawn at twice the size
+// for screens of device pixel ratio 2, as 101@2x.png and so on.
 
 #include "scenes.h"
 
@@ -15,7 +16,15 @@
 
 namespace {
 
-using StepPainter = std::function<QImage(int)>;
+using StepPainter = std::function<QImage(int, int)>;
+
+constexpr std::array<int, 2> kScales = {1, 2};
+
+// "101.png" at scale 1, "101@2x.png" at scale 2.
+QString fileName(const QString& stem, int scale)
+{
+    return scale == 1 ? stem + ".png" : QStringLiteral("%1@%2x.png").arg(stem).arg(scale);
+}
 
 bool save(const QImage& image, const QDir& folder, const QString& name)
 {
@@ -27,7 +36,7 @@ bool save(const QImage& image, const QDir& folder, const QString& name)
     return true;
 }
 
-bool writeSequences(const QDir& folder)
+bool writeSequences(const QDir& folder, int scale)
 {
     const std::array<StepPainter, scenes::motifCount> painters = {
         scenes::paintAppleTree, scenes::paintFrostel, scenes::paintShip, scenes::paintBird,
@@ -35,22 +44,25 @@ bool writeSequences(const QDir& folder)
     bool ok = true;
     for (int motif = 0; motif < scenes::motifCount; ++motif) {
         for (int step = 0; step < scenes::stepCount; ++step) {
-            const QImage picture = painters[motif](step).convertToFormat(QImage::Format_RGB32);
+            const QImage picture =
+                painters[motif](step, scale).convertToFormat(QImage::Format_RGB32);
             const int number = 101 + 10 * motif + step;
-            ok = save(picture, folder, QString::number(number) + ".png") && ok;
+            ok = save(picture, folder, fileName(QString::number(number), scale)) && ok;
         }
     }
     return ok;
 }
 
-bool writeBackgroundsAndSymbols(const QDir& folder)
+bool writeBackgroundsAndSymbols(const QDir& folder, int scale)
 {
     bool ok = true;
     for (int motif = 0; motif < scenes::motifCount; ++motif) {
         const QImage background =
-            scenes::paintBackground(motif).convertToFormat(QImage::Format_RGB32);
-        ok = save(background, folder, QString::number(200 + motif) + ".png") && ok;
-        ok = save(scenes::paintSymbol(motif), folder, QString("symbol%1.png").arg(motif)) && ok;
+            scenes::paintBackground(motif, scale).convertToFormat(QImage::Format_RGB32);
+        ok = save(background, folder, fileName(QString::number(200 + motif), scale)) && ok;
+        ok = save(scenes::paintSymbol(motif, scale), folder,
+                  fileName(QStringLiteral("symbol%1").arg(motif), scale)) &&
+             ok;
     }
     return ok;
 }
@@ -70,7 +82,10 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "cannot create " << arguments.at(1) << '\n';
         return 1;
     }
-    const bool sequencesOk = writeSequences(folder);
-    const bool restOk = writeBackgroundsAndSymbols(folder);
-    return sequencesOk && restOk ? 0 : 1;
+    bool ok = true;
+    for (const int scale : kScales) {
+        ok = writeSequences(folder, scale) && ok;
+        ok = writeBackgroundsAndSymbols(folder, scale) && ok;
+    }
+    return ok ? 0 : 1;
 }

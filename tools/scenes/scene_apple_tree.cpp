@@ -493,9 +493,9 @@ void drawScene(QPainter& painter, int step)
 
 } // namespace
 
-QImage paintAppleTree(int step)
+QImage paintAppleTree(int step, int scale)
 {
-    return renderSupersampled(QSize(pictureSide, pictureSide),
+    return renderSupersampled(QSize(pictureSide, pictureSide), scale,
                               [step](QPainter& painter) { drawScene(painter, step); });
 }
 

@@ -436,9 +436,9 @@ void drawScene(QPainter& painter, int step)
 
 } // namespace
 
-QImage paintBird(int step)
+QImage paintBird(int step, int scale)
 {
-    return renderSupersampled(QSize(pictureSide, pictureSide),
+    return renderSupersampled(QSize(pictureSide, pictureSide), scale,
                               [step](QPainter& painter) { drawScene(painter, step); });
 }
 

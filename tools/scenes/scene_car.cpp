@@ -530,9 +530,9 @@ void drawScene(QPainter& painter, int step)
 
 } // namespace
 
-QImage paintCar(int step)
+QImage paintCar(int step, int scale)
 {
-    return renderSupersampled(QSize(pictureSide, pictureSide),
+    return renderSupersampled(QSize(pictureSide, pictureSide), scale,
                               [step](QPainter& painter) { drawScene(painter, step); });
 }
 

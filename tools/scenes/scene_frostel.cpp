@@ -535,9 +535,9 @@ void drawScene(QPainter& painter, int step)
 
 } // namespace
 
-QImage paintFrostel(int step)
+QImage paintFrostel(int step, int scale)
 {
-    return renderSupersampled(QSize(pictureSide, pictureSide),
+    return renderSupersampled(QSize(pictureSide, pictureSide), scale,
                               [step](QPainter& painter) { drawScene(painter, step); });
 }
 

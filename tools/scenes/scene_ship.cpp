@@ -587,9 +587,9 @@ void drawScene(QPainter& painter, int step)
 
 } // namespace
 
-QImage paintShip(int step)
+QImage paintShip(int step, int scale)
 {
-    return renderSupersampled(QSize(pictureSide, pictureSide),
+    return renderSupersampled(QSize(pictureSide, pictureSide), scale,
                               [step](QPainter& painter) { drawScene(painter, step); });
 }
 

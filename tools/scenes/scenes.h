@@ -10,13 +10,15 @@ inline constexpr int motifCount = 5;
 inline constexpr int stepCount = 10;
 inline constexpr int pictureSide = 160;
 
-QImage paintAppleTree(int step);
-QImage paintFrostel(int step);
-QImage paintShip(int step);
-QImage paintBird(int step);
-QImage paintCar(int step);
+// Each picture at its own size (scale 1), or drawn twice as large (scale 2) for screens of device
+// pixel ratio 2.
+QImage paintAppleTree(int step, int scale);
+QImage paintFrostel(int step, int scale);
+QImage paintShip(int step, int scale);
+QImage paintBird(int step, int scale);
+QImage paintCar(int step, int scale);
 
-QImage paintBackground(int motif);
-QImage paintSymbol(int motif);
+QImage paintBackground(int motif, int scale);
+QImage paintSymbol(int motif, int scale);
 
 } // namespace scenes

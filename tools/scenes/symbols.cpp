@@ -224,12 +224,12 @@ void drawCarSymbol(QPainter& painter)
 
 } // namespace
 
-QImage paintSymbol(int motif)
+QImage paintSymbol(int motif, int scale)
 {
     static const std::array<std::function<void(QPainter&)>, motifCount> painters = {
         drawAppleSymbol, drawSnowFigureSymbol, drawShipSymbol, drawParrotSymbol, drawCarSymbol};
     const QSize size = motif == 4 ? QSize(26, 27) : QSize(32, 32);
-    return renderSupersampled(size, painters.at(motif), 8);
+    return renderSupersampled(size, scale, painters.at(motif), 8);
 }
 
 } // namespace scenes

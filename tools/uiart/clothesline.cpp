@@ -281,9 +281,9 @@ void paintPost(QPainter& painter, const QRectF& post)
     painter.restore();
 }
 
-QImage clothesline()
+QImage clothesline(int scale)
 {
-    return renderSupersampled(kClotheslineSize, [](QPainter& painter) {
+    return renderSupersampled(kClotheslineSize, scale, [](QPainter& painter) {
         paintPost(painter, kLeftPost);
         paintPost(painter, kRightPost);
 

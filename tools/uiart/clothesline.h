@@ -49,6 +49,7 @@ void paintPeg(QPainter& painter, QPointF clamp, double height);
 // An upright wooden post filling `post`, standing in a little heap of snow.
 void paintPost(QPainter& painter, const QRectF& post);
 
-QImage clothesline();
+// The picture at its own size, or drawn `scale` times as large for dense screens.
+QImage clothesline(int scale = 1);
 
 } // namespace uiart

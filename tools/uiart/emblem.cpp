@@ -218,7 +218,7 @@ void paintSmallPeg(QPainter& painter, const SmallIconGrid& grid)
 QImage smallProgramIcon(int edge)
 {
     const SmallIconGrid grid(edge);
-    return renderSupersampled(QSize(edge, edge), [&grid](QPainter& painter) {
+    return renderSupersampled(QSize(edge, edge), 1, [&grid](QPainter& painter) {
         paintSmallBackdrop(painter, grid);
         paintSmallCard(painter, grid);
         paintSmallPeg(painter, grid);
@@ -227,9 +227,9 @@ QImage smallProgramIcon(int edge)
 
 } // namespace
 
-QImage titleLinePicture()
+QImage titleLinePicture(int scale)
 {
-    return renderSupersampled(kTitleLineSize, paintTitleLine);
+    return renderSupersampled(kTitleLineSize, scale, paintTitleLine);
 }
 
 QImage programIcon(int edge)
@@ -238,7 +238,7 @@ QImage programIcon(int edge)
         return smallProgramIcon(edge);
     const bool small = edge < 128;
     const IconStyle style{!small, small ? 1.7 : 1.0};
-    return renderSupersampled(QSize(edge, edge), [edge, style](QPainter& painter) {
+    return renderSupersampled(QSize(edge, edge), 1, [edge, style](QPainter& painter) {
         painter.scale(edge / 256.0, edge / 256.0);
         paintIconBackdrop(painter, style);
         paintIconLine(painter, style);

@@ -6,8 +6,9 @@ namespace uiart {
 
 inline constexpr QSize kTitleLineSize{160, 60};
 
-// The game's name spelled in letter cards on a short line.
-QImage titleLinePicture();
+// The game's name spelled in letter cards on a short line; at its own size, or drawn `scale`
+// times as large for dense screens.
+QImage titleLinePicture(int scale = 1);
 
 // The program icon: a letter card on a peg under falling snow, `edge` pixels
 // square. From 48 pixels up it is the full picture; below, a plainer one drawn

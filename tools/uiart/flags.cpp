@@ -221,7 +221,7 @@ void paintFinish(QPainter& painter)
 
 } // namespace
 
-QImage flag(int language)
+QImage flag(int language, int scale)
 {
     using FlagPainter = void (*)(QPainter&);
     static constexpr std::array<FlagPainter, kFlagCount> painters = {
@@ -229,7 +229,7 @@ QImage flag(int language)
         paintBrazil,  paintSpain,         paintFrance,
     };
     const FlagPainter paintFlag = painters.at(static_cast<std::size_t>(language));
-    return renderSupersampled(kFlagSize, [paintFlag](QPainter& painter) {
+    return renderSupersampled(kFlagSize, scale, [paintFlag](QPainter& painter) {
         paintFlag(painter);
         paintFinish(painter);
     });

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Rebuilds the interface pictures: letter sheet, used-letter veil, letter field, clothesline,
-# flags, toolbar icons, about-box pictures and program icons; and the program icon at the sizes
-# of the desktop's icon theme.
+# flags, toolbar icons, about-box pictures and program icons, those the game shows also drawn at
+# twice the size for screens of device pixel ratio 2 (letters@2x.png and so on); and the program
+# icon at the sizes of the desktop's icon theme.
 # Usage: tools/uiart/generate.sh [OUTPUT_FOLDER [ICON_FOLDER]]
 #        (default: resources/pictures and resources/icons)
 set -eu

@@ -215,29 +215,29 @@ void paintHelp(QPainter& painter)
 
 } // namespace
 
-QImage startIcon()
+QImage startIcon(int scale)
 {
-    return renderSupersampled(kToolIconSize, paintStart);
+    return renderSupersampled(kToolIconSize, scale, paintStart);
 }
 
-QImage endIcon()
+QImage endIcon(int scale)
 {
-    return renderSupersampled(kToolIconSize, paintEnd);
+    return renderSupersampled(kToolIconSize, scale, paintEnd);
 }
 
-QImage hintIcon()
+QImage hintIcon(int scale)
 {
-    return renderSupersampled(kToolIconSize, paintHint);
+    return renderSupersampled(kToolIconSize, scale, paintHint);
 }
 
-QImage optionsIcon()
+QImage optionsIcon(int scale)
 {
-    return renderSupersampled(kToolIconSize, paintOptions);
+    return renderSupersampled(kToolIconSize, scale, paintOptions);
 }
 
-QImage helpIcon()
+QImage helpIcon(int scale)
 {
-    return renderSupersampled(kToolIconSize, paintHelp);
+    return renderSupersampled(kToolIconSize, scale, paintHelp);
 }
 
 } // namespace uiart

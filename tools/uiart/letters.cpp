@@ -291,10 +291,10 @@ void paintLetterCard(QPainter& painter, const QRectF& card, const QString& glyph
     painter.restore();
 }
 
-QImage letterSheet()
+QImage letterSheet(int scale)
 {
     const QSize size(kSheetColumns * kCellSize.width(), kSheetRows * kCellSize.height());
-    return renderSupersampled(size, [](QPainter& painter) {
+    return renderSupersampled(size, scale, [](QPainter& painter) {
         for (int cell = 0; cell < kSheetCells; ++cell) {
             const QString glyph = sheetGlyph(cell);
             if (!glyph.isEmpty()) {
@@ -304,9 +304,9 @@ QImage letterSheet()
     });
 }
 
-QImage usedOverlay()
+QImage usedOverlay(int scale)
 {
-    return renderSupersampled(kCellSize, [](QPainter& painter) {
+    return renderSupersampled(kCellSize, scale, [](QPainter& painter) {
         const QRectF card(QPointF(0, 0), kCellSize);
         const double radius = card.height() * 0.09;
         painter.setPen(Qt::NoPen);
@@ -325,9 +325,9 @@ QImage usedOverlay()
     });
 }
 
-QImage letterField()
+QImage letterField(int scale)
 {
-    return renderSupersampled(kFieldSize, [](QPainter& painter) {
+    return renderSupersampled(kFieldSize, scale, [](QPainter& painter) {
         const QRectF field(QPointF(0, 0), kFieldSize);
         const double radius = 3.0;
         painter.setPen(QPen(QColor(0x4f, 0x74, 0x9c), 1.0));

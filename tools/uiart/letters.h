@@ -31,8 +31,9 @@ std::vector<QPainterPath> glyphShapes(const QString& glyph, const QRectF& card);
 void paintLetterCard(QPainter& painter, const QRectF& card, const QString& glyph,
                      const QColor& colour);
 
-QImage letterSheet();
-QImage usedOverlay();
-QImage letterField();
+// The pictures at their own size, or drawn `scale` times as large for dense screens.
+QImage letterSheet(int scale = 1);
+QImage usedOverlay(int scale = 1);
+QImage letterField(int scale = 1);
 
 } // namespace uiart

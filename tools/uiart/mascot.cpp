@@ -193,9 +193,9 @@ void paintMascot(QPainter& painter)
     painter.restore();
 }
 
-QImage mascotPicture()
+QImage mascotPicture(int scale)
 {
-    return renderSupersampled(kMascotSize, paintMascot);
+    return renderSupersampled(kMascotSize, scale, paintMascot);
 }
 
 } // namespace uiart

@@ -12,6 +12,7 @@ void paintMascot(QPainter& painter);
 void paintSnowflake(QPainter& painter, QPointF centre, double radius, const QColor& colour,
                     double width);
 
-QImage mascotPicture();
+// The picture at its own size, or drawn `scale` times as large for dense screens.
+QImage mascotPicture(int scale = 1);
 
 } // namespace uiart

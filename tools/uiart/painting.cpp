@@ -7,18 +7,18 @@
 
 namespace uiart {
 
-QImage renderSupersampled(QSize size, const Painting& paint)
+QImage renderSupersampled(QSize size, int scale, const Painting& paint)
 {
-    QImage large(size * kSupersample, QImage::Format_ARGB32_Premultiplied);
+    QImage large(size * scale * kSupersample, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     {
         QPainter painter(&large);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                QPainter::SmoothPixmapTransform);
-        painter.scale(kSupersample, kSupersample);
+        painter.scale(scale * kSupersample, scale * kSupersample);
         paint(painter);
     }
-    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return large.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 

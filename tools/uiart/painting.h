@@ -17,8 +17,10 @@ inline constexpr int kSupersample = 4;
 
 using Painting = std::function<void(QPainter&)>;
 
-// An image of `size` with a transparent ground; `paint` draws in the picture's own pixel units.
-QImage renderSupersampled(QSize size, const Painting& paint);
+// An image of `size` times `scale` with a transparent ground; `paint` draws in the picture's own
+// pixel units, so that scale 2 gives the same picture with twice the detail, for screens of device
+// pixel ratio 2.
+QImage renderSupersampled(QSize size, int scale, const Painting& paint);
 
 QFont boldFont(double pixelSize);
 

@@ -21,7 +21,7 @@ constexpr int kSplashMilliseconds = 2500;
 QLabel* pictureLabel(QWidget* parent, const QString& name)
 {
     auto* label = new QLabel(parent);
-    label->setPixmap(pictures::named(name));
+    label->setPixmap(pictures::named(name, parent->devicePixelRatio()));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -10,6 +10,7 @@
 #include "mascot.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -81,6 +82,23 @@ std::string colourName(QRgb pixel)
         return "green";
     }
     return "blue";
+}
+
+// The mean difference of two pictures of one size, over all channels of all pixels, 0 to 255.
+double meanDifference(const QImage& first, const QImage& second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * a.width() * a.height());
 }
 
 } // namespace
@@ -319,11 +337,18 @@ TEST(Catalogue, WritesEveryPictureAtTheSizeTheGameLaysOut)
         {"flag4.png", {32, 20}},      {"flag5.png", {32, 20}},
         {"flag6.png", {32, 20}},
     };
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), static_cast<int>(sizes.size()));
+    // Every one of them but the unshown program picture also at twice the size.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(),
+              2 * static_cast<int>(sizes.size()) - 1);
+    EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("frostel@2x.png")));
     for (const auto& [name, size] : sizes) {
         const QImage picture(QDir(folder.path()).filePath(name));
         ASSERT_FALSE(picture.isNull()) << qPrintable(name);
         EXPECT_EQ(picture.size(), size) << qPrintable(name);
+        if (name != "frostel.png") {
+            EXPECT_EQ(QImage(QDir(folder.path()).filePath(doubleSizeName(name))).size(), size * 2)
+                << qPrintable(name);
+        }
         if (name.startsWith("tool_")) {
             EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << qPrintable(name);
             int solid = 0;
@@ -341,6 +366,35 @@ TEST(Catalogue, WritesEveryPictureAtTheSizeTheGameLaysOut)
     EXPECT_GT(veil, 60);
     EXPECT_LT(veil, 200);
     EXPECT_EQ(qAlpha(QImage(QDir(folder.path()).filePath("field.png")).pixel(13, 10)), 255);
+}
+
+TEST(Catalogue, TheCheckFindsADoubleSizePictureMissingOrOfTheSingleSize)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(writeCatalogue(folder.path()));
+    const QDir written(folder.path());
+    EXPECT_TRUE(checkCatalogue(folder.path()));
+    ASSERT_TRUE(QFile::remove(written.filePath("flag3@2x.png")));
+    EXPECT_FALSE(checkCatalogue(folder.path()));
+    ASSERT_TRUE(QFile::copy(written.filePath("flag3.png"), written.filePath("flag3@2x.png")));
+    EXPECT_FALSE(checkCatalogue(folder.path()));
+}
+
+TEST(Catalogue, TwiceTheSizeIsTheSamePictureWithEveryPartInItsPlace)
+{
+    // A part drawn outside the painter's scale would stand at half its place and size.
+    for (const Picture& picture : catalogue()) {
+        if (!picture.doubled) {
+            continue;
+        }
+        const QImage single = picture.render(1);
+        const QImage doubled = picture.render(2);
+        ASSERT_EQ(doubled.size(), single.size() * 2) << qPrintable(picture.fileName);
+        const QImage reduced =
+            doubled.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(reduced, single), 3.0) << qPrintable(picture.fileName);
+    }
 }
 
 TEST(Pictures, NothingIsCutOffAtThePictureEdges)
