@@ -13,7 +13,9 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 #include <sys/resource.h>
+#include <vector>
 
 // A clock whose time moves only when the game waits: pauses cost no real time.
 class VirtualClock final : public Clock
@@ -147,6 +149,10 @@ public:
 private:
     QString folder_;
 };
+
+// The names of the controls the Tab key visits, from `first` once round the
+// window back to it. The window must be active.
+std::vector<std::string> tabStopsFrom(QWidget* first);
 
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString& path, const QByteArray& bytes);
