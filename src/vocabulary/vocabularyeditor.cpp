@@ -7,11 +7,11 @@
 #include "platform/regularfile.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
+#include "vocabulary/entrybox.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCollator>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -33,11 +33,6 @@ constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
 
 const QString kFileExtension = QStringLiteral(".dat");
-
-// The accented capitals the board's letter sheet holds.
-constexpr std::array<char16_t, 23> kAccentedCapitals = {
-    u'Ä', u'Ö', u'Ü', u'Å', u'Ñ', u'Ç', u'Õ', u'Ã', u'Á', u'À', u'Â', u'É',
-    u'È', u'Ê', u'Í', u'Ì', u'Î', u'Ó', u'Ò', u'Ô', u'Ú', u'Ù', u'Û'};
 
 // The dialog was designed in twips, 15 to a pixel.
 int pixels(int twips)
@@ -62,39 +57,6 @@ QLocale interfaceLocale()
         QLocale::Portuguese, QLocale::Spanish, QLocale::French};
     const int index = language::LanguageOffset() / 1000;
     return index >= 0 && index < language::kLanguageCount ? QLocale(locales[index]) : QLocale();
-}
-
-// The part of `now` that an edit put in place of part of `before`: what lies
-// between the longest common beginning and the longest common end.
-struct Insertion
-{
-    qsizetype start;
-    qsizetype length;
-};
-
-Insertion insertedPart(const QString& before, const QString& now)
-{
-    const qsizetype shorter = std::min(before.size(), now.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && before[prefix] == now[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix &&
-           before[before.size() - 1 - suffix] == now[now.size() - 1 - suffix])
-        ++suffix;
-    return {prefix, now.size() - prefix - suffix};
-}
-
-// Control characters only make sense as keys; inside an entry they would break
-// its line in the file.
-QString entryCharactersOf(QStringView inserted)
-{
-    QString kept;
-    for (const QChar c : inserted) {
-        if (c >= u' ' && isEntryCharacter(c))
-            kept.append(c);
-    }
-    return kept;
 }
 
 // A list entry that sorts by the collation of the interface language, with its
@@ -136,60 +98,6 @@ public:
 
 } // namespace
 
-// The entry box: a typed character that no entry may hold never reaches it, and
-// whatever arrives another way (pasted, dropped, composed) is cleared of such
-// characters too.
-class EntryBox final : public QLineEdit
-{
-public:
-    explicit EntryBox(QWidget* parent) : QLineEdit(parent)
-    {
-        connect(this, &QLineEdit::textEdited, this, [this] { dropForeignCharacters(); });
-        connect(this, &QLineEdit::textChanged, this, [this] { previous_ = text(); });
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        bool accepted = true;
-        ErrorScope::run(modules::frmEditor, "Text1_KeyPress", [&] {
-            const QString typed = event->text();
-            // Keys such as Delete carry a character that is not typed text.
-            accepted = typed.size() != 1 || !typed[0].isPrint() || isEntryCharacter(typed[0]);
-        });
-        if (accepted)
-            QLineEdit::keyPressEvent(event);
-        else
-            event->accept();
-    }
-
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        // Selects from the caret to the end, the caret staying where it is, so
-        // that typing replaces the text when the caret stands at its start.
-        const int caret = cursorPosition();
-        const int length = static_cast<int>(text().size());
-        if (caret < length)
-            setSelection(length, caret - length);
-    }
-
-private:
-    void dropForeignCharacters()
-    {
-        const QString now = text();
-        const Insertion inserted = insertedPart(previous_, now);
-        const QString kept =
-            entryCharactersOf(QStringView(now).mid(inserted.start, inserted.length));
-        if (kept.size() == inserted.length)
-            return;
-        setText(now.left(inserted.start) + kept + now.mid(inserted.start + inserted.length));
-        setCursorPosition(static_cast<int>(inserted.start + kept.size()));
-    }
-
-    QString previous_;
-};
-
 bool& EditorDirty()
 {
     static bool dirty = false;
@@ -201,20 +109,6 @@ int maxEntryLength(int screenWidthPixels, int fieldWidth)
     if (fieldWidth == 0)
         throw RunTimeError(RunTimeError::DivisionByZero);
     return screenWidthPixels / fieldWidth;
-}
-
-bool isEntryCharacter(QChar typed)
-{
-    const char16_t code = typed.unicode();
-    if (code <= u' ')
-        return true;
-    // Outside Latin-1 a letter may turn into one of ours only as a capital (the
-    // dotless i, the long s), and the file could not hold it.
-    if (code > 0xFF)
-        return false;
-    const char16_t capital = typed.toUpper().unicode();
-    return (capital >= u'A' && capital <= u'Z') || capital == u'\'' || capital == u'-' ||
-           std::ranges::find(kAccentedCapitals, capital) != kAccentedCapitals.end();
 }
 
 EditorOutcome showVocabularyEditor(int fieldWidth, QWidget* parent)

@@ -34,10 +34,6 @@ bool& EditorDirty();
 // it across the screen. A field width of 0 is a Division by zero error.
 int maxEntryLength(int screenWidthPixels, int fieldWidth);
 
-// Whether a typed character may enter an entry: its capital is a letter the board
-// can show, an apostrophe or a hyphen; blanks and control characters pass too.
-bool isEntryCharacter(QChar typed);
-
 // The vocabulary editor: the entries of one file in a sorted list, an entry box
 // to add new ones, and commands to delete, start a new file and save.
 class VocabularyEditor : public QDialog
