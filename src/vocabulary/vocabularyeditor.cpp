@@ -1,4 +1,5 @@
 #include "vocabularyeditor.h"
+#include "ui_vocabularyeditor.h"
 
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
@@ -7,11 +8,11 @@
 #include "platform/regularfile.h"
 #include "platform/screenmetrics.h"
 #include "platform/services.h"
-#include "vocabulary/entrybox.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCollator>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -33,17 +34,6 @@ constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
 
 const QString kFileExtension = QStringLiteral(".dat");
-
-// The dialog was designed in twips, 15 to a pixel.
-int pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
-
-QRect designRect(int left, int top, int width, int height)
-{
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
 
 QString text(int number)
 {
@@ -122,83 +112,56 @@ VocabularyEditor::VocabularyEditor(int fieldWidth, QWidget* parent)
     : QDialog(parent), fieldWidth_(fieldWidth),
       // The interface language's collation puts accented letters beside their
       // base letters (Swedish, as its readers expect, puts Å, Ä and Ö after Z).
-      collator_(std::make_unique<QCollator>(interfaceLocale()))
+      collator_(std::make_unique<QCollator>(interfaceLocale())),
+      ui_(std::make_unique<Ui::VocabularyEditor>())
 {
     setObjectName(modules::frmEditor);
-    createControls();
+    ui_->setupUi(this);
+    prepareControls();
     connectControls();
     Form_Load();
 }
 
 VocabularyEditor::~VocabularyEditor() = default;
 
-void VocabularyEditor::createControls()
+void VocabularyEditor::prepareControls()
 {
-    setFixedSize(pixels(6180), pixels(4590));
-
     // The entry box is as tall as its font needs, accents on capitals included;
-    // the list below it gives up what the box takes beyond its design height.
-    Text1 = new EntryBox(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    QRect entry = designRect(240, 120, 4000, 285);
-    entry.setHeight(std::max(entry.height(), Text1->sizeHint().height()));
-    Text1->setGeometry(entry);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    QRect list = designRect(240, 600, 4000, 3765);
-    list.setTop(list.top() + entry.bottom() - designRect(240, 120, 4000, 285).bottom());
-    List1->setGeometry(list);
-    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setItemDelegate(new SpacedRows(List1));
-
-    const auto button = [this](const char* name, int top, int width, int height) {
-        auto* created = new QPushButton(this);
-        created->setObjectName(QLatin1String(name));
-        created->setGeometry(designRect(4440, top, width, height));
-        return created;
-    };
-    Hinzuf = button("Hinzuf", 120, 1500, 455);
-    Loesch = button("Loesch", 720, 1500, 455);
-    cmdNeu = button("cmdNeu", 1680, 1455, 495);
-    Speichern = button("Speichern", 2400, 1500, 455);
-    OK = button("OK", 3360, 1500, 455);
-    Abbruch = button("Abbruch", 3960, 1500, 455);
-
-    Hinzuf->setDefault(true);
-    Loesch->setEnabled(false);
-    setTabOrder(Text1, Hinzuf);
-    setTabOrder(Hinzuf, List1);
-    setTabOrder(List1, Loesch);
+    // the list below it gives up what the box takes beyond its height in the form.
+    QLineEdit* entry = ui_->Text1;
+    const int growth = std::max(0, entry->sizeHint().height() - entry->height());
+    entry->resize(entry->width(), entry->height() + growth);
+    ui_->List1->setGeometry(ui_->List1->geometry().adjusted(0, growth, 0, 0));
+    ui_->List1->setItemDelegate(new SpacedRows(ui_->List1));
 }
 
 void VocabularyEditor::connectControls()
 {
-    connect(Hinzuf, &QPushButton::clicked, this, &VocabularyEditor::Hinzuf_Click);
-    connect(Loesch, &QPushButton::clicked, this, &VocabularyEditor::Loesch_Click);
-    connect(cmdNeu, &QPushButton::clicked, this, &VocabularyEditor::cmdNeu_Click);
-    connect(Speichern, &QPushButton::clicked, this, &VocabularyEditor::Speichern_Click);
-    connect(OK, &QPushButton::clicked, this, &VocabularyEditor::OK_Click);
-    connect(Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
+    connect(ui_->Hinzuf, &QPushButton::clicked, this, &VocabularyEditor::Hinzuf_Click);
+    connect(ui_->Loesch, &QPushButton::clicked, this, &VocabularyEditor::Loesch_Click);
+    connect(ui_->cmdNeu, &QPushButton::clicked, this, &VocabularyEditor::cmdNeu_Click);
+    connect(ui_->Speichern, &QPushButton::clicked, this, &VocabularyEditor::Speichern_Click);
+    connect(ui_->OK, &QPushButton::clicked, this, &VocabularyEditor::OK_Click);
+    connect(ui_->Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
 
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(ui_->List1, &QListWidget::itemSelectionChanged, this, [this] {
         ErrorScope::run(modules::frmEditor, "List1_Click", [&] {
-            if (!List1->selectedItems().isEmpty())
-                Loesch->setEnabled(true);
+            if (!ui_->List1->selectedItems().isEmpty())
+                ui_->Loesch->setEnabled(true);
         });
     });
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    connect(ui_->List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         ErrorScope::run(modules::frmEditor, "List1_DblClick",
-                        [&] { Text1->setText(item->text()); });
+                        [&] { ui_->Text1->setText(item->text()); });
     });
-    List1->installEventFilter(this);
+    ui_->List1->installEventFilter(this);
 }
 
 bool VocabularyEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == List1 && event->type() == QEvent::KeyPress &&
+    if (watched == ui_->List1 && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete) &&
-        !List1->selectedItems().isEmpty()) {
+        !ui_->List1->selectedItems().isEmpty()) {
         Loesch_Click();
         return true;
     }
@@ -212,17 +175,16 @@ void VocabularyEditor::Form_Load()
         const int limit = scope.attempt([&] { return maxEntryLength(screenWidth, fieldWidth_); });
         // A limit of 0 means none, as the entry box has always taken it.
         if (limit > 0)
-            Text1->setMaxLength(limit);
+            ui_->Text1->setMaxLength(limit);
 
         const QString& datei = settings().Datei;
         setWindowTitle(datei.isEmpty() ? text(kTitleMessage) : datei);
 
-        Hinzuf->setText(text(kAddMessage));
-        Loesch->setText(text(kDeleteMessage));
-        cmdNeu->setText(text(kNewFileMessage));
-        Speichern->setText(text(kSaveMessage));
-        OK->setText(QStringLiteral("&OK"));
-        Abbruch->setText(text(kCancelMessage));
+        ui_->Hinzuf->setText(text(kAddMessage));
+        ui_->Loesch->setText(text(kDeleteMessage));
+        ui_->cmdNeu->setText(text(kNewFileMessage));
+        ui_->Speichern->setText(text(kSaveMessage));
+        ui_->Abbruch->setText(text(kCancelMessage));
 
         List1_Ini();
     });
@@ -237,63 +199,66 @@ void VocabularyEditor::List1_Ini()
 
 void VocabularyEditor::fillList(const QStringList& entries)
 {
-    List1->clear();
+    QListWidget* list = ui_->List1;
+    list->clear();
     // Sorting once after filling is far quicker than sorting each entry in.
-    List1->setSortingEnabled(false);
+    list->setSortingEnabled(false);
     for (const QString& entry : entries)
-        List1->addItem(new EntryItem(entry, *collator_));
-    List1->setSortingEnabled(true);
-    List1->sortItems(Qt::AscendingOrder);
+        list->addItem(new EntryItem(entry, *collator_));
+    list->setSortingEnabled(true);
+    list->sortItems(Qt::AscendingOrder);
 }
 
 // Deleting the entries one by one takes time that grows with the square of
 // their number; building the list again from the rest does not.
 void VocabularyEditor::removeSelectedEntries()
 {
-    std::vector<bool> selected(List1->count(), false);
-    for (const QModelIndex& index : List1->selectionModel()->selectedIndexes())
+    QListWidget* list = ui_->List1;
+    std::vector<bool> selected(list->count(), false);
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
         selected[index.row()] = true;
     QStringList kept;
     int firstRemoved = -1;
-    for (int row = 0; row < List1->count(); ++row) {
+    for (int row = 0; row < list->count(); ++row) {
         if (!selected[row])
-            kept.append(List1->item(row)->text());
+            kept.append(list->item(row)->text());
         else if (firstRemoved < 0)
             firstRemoved = row;
     }
     fillList(kept);
-    if (firstRemoved >= 0 && List1->count() > 0)
-        List1->scrollToItem(List1->item(std::min(firstRemoved, List1->count() - 1)));
+    if (firstRemoved >= 0 && list->count() > 0)
+        list->scrollToItem(list->item(std::min(firstRemoved, list->count() - 1)));
 }
 
 QListWidgetItem* VocabularyEditor::addEntry(const QString& text)
 {
     auto* item = new EntryItem(text, *collator_);
-    List1->addItem(item);
+    ui_->List1->addItem(item);
     return item;
 }
 
 QStringList VocabularyEditor::entries() const
 {
-    QStringList list;
-    list.reserve(List1->count());
-    for (int row = 0; row < List1->count(); ++row)
-        list.append(List1->item(row)->text());
-    return list;
+    const QListWidget* list = ui_->List1;
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
 }
 
 void VocabularyEditor::Hinzuf_Click()
 {
     ErrorScope::run(modules::frmEditor, "Hinzuf_Click", [&] {
-        const QString entry = Text1->text();
+        const QString entry = ui_->Text1->text();
         if (!entry.isEmpty()) {
-            if (List1->count() >= vocabularyfile::kMaxEntries)
+            if (ui_->List1->count() >= vocabularyfile::kMaxEntries)
                 throw RunTimeError(RunTimeError::Overflow);
-            List1->scrollToItem(addEntry(entry));
-            Text1->clear();
+            ui_->List1->scrollToItem(addEntry(entry));
+            ui_->Text1->clear();
         }
         EditorDirty() = true;
-        Text1->setFocus();
+        ui_->Text1->setFocus();
     });
 }
 
@@ -301,9 +266,9 @@ void VocabularyEditor::Loesch_Click()
 {
     ErrorScope::run(modules::frmEditor, "Loesch_Click", [&] {
         removeSelectedEntries();
-        Loesch->setEnabled(false);
+        ui_->Loesch->setEnabled(false);
         EditorDirty() = true;
-        List1->setFocus();
+        ui_->List1->setFocus();
     });
 }
 
@@ -326,9 +291,9 @@ void VocabularyEditor::cmdNeu_Click()
             return;
         if (name.size() > kFileExtension.size()) {
             settings().Datei = name;
-            List1->clear();
+            ui_->List1->clear();
             beyondLimit_.clear();
-            Loesch->setEnabled(false);
+            ui_->Loesch->setEnabled(false);
         }
     });
 }

@@ -6,12 +6,13 @@
 #include <memory>
 #include <optional>
 
-class EntryBox;
 class QCollator;
-class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 class QWidget;
+
+namespace Ui {
+class VocabularyEditor;
+}
 
 // What the editor hands back when it closes.
 struct EditorOutcome
@@ -57,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
+    void prepareControls();
     void connectControls();
     void Form_Load();
     void List1_Ini();
@@ -76,12 +77,6 @@ private:
     // Entries of a file longer than a list: not shown, but saved with the rest.
     QStringList beyondLimit_;
 
-    EntryBox* Text1 = nullptr;
-    QListWidget* List1 = nullptr;
-    QPushButton* Hinzuf = nullptr;
-    QPushButton* Loesch = nullptr;
-    QPushButton* cmdNeu = nullptr;
-    QPushButton* Speichern = nullptr;
-    QPushButton* OK = nullptr;
-    QPushButton* Abbruch = nullptr;
+    // The controls as vocabularyeditor.ui lays them out.
+    std::unique_ptr<Ui::VocabularyEditor> ui_;
 };
