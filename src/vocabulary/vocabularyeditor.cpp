@@ -1,4 +1,5 @@
 #include "vocabularyeditor.h"
+#include "ui_vocabularyeditor.h"
 
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
@@ -34,22 +35,6 @@ constexpr int kNewFileNameMessage = 181;
 
 const QString kFileExtension = QStringLiteral(".dat");
 
-// The accented capitals the board's letter sheet holds.
-constexpr std::array<char16_t, 23> kAccentedCapitals = {
-    u'Ä', u'Ö', u'Ü', u'Å', u'Ñ', u'Ç', u'Õ', u'Ã', u'Á', u'À', u'Â', u'É',
-    u'È', u'Ê', u'Í', u'Ì', u'Î', u'Ó', u'Ò', u'Ô', u'Ú', u'Ù', u'Û'};
-
-// The dialog was designed in twips, 15 to a pixel.
-int pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
-
-QRect designRect(int left, int top, int width, int height)
-{
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
-}
-
 QString text(int number)
 {
     return language::text(number);
@@ -62,39 +47,6 @@ QLocale interfaceLocale()
         QLocale::Portuguese, QLocale::Spanish, QLocale::French};
     const int index = language::LanguageOffset() / 1000;
     return index >= 0 && index < language::kLanguageCount ? QLocale(locales[index]) : QLocale();
-}
-
-// The part of `now` that an edit put in place of part of `before`: what lies
-// between the longest common beginning and the longest common end.
-struct Insertion
-{
-    qsizetype start;
-    qsizetype length;
-};
-
-Insertion insertedPart(const QString& before, const QString& now)
-{
-    const qsizetype shorter = std::min(before.size(), now.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && before[prefix] == now[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix &&
-           before[before.size() - 1 - suffix] == now[now.size() - 1 - suffix])
-        ++suffix;
-    return {prefix, now.size() - prefix - suffix};
-}
-
-// Control characters only make sense as keys; inside an entry they would break
-// its line in the file.
-QString entryCharactersOf(QStringView inserted)
-{
-    QString kept;
-    for (const QChar c : inserted) {
-        if (c >= u' ' && isEntryCharacter(c))
-            kept.append(c);
-    }
-    return kept;
 }
 
 // A list entry that sorts by the collation of the interface language, with its
@@ -136,60 +88,6 @@ public:
 
 } // namespace
 
-// The entry box: a typed character that no entry may hold never reaches it, and
-// whatever arrives another way (pasted, dropped, composed) is cleared of such
-// characters too.
-class EntryBox final : public QLineEdit
-{
-public:
-    explicit EntryBox(QWidget* parent) : QLineEdit(parent)
-    {
-        connect(this, &QLineEdit::textEdited, this, [this] { dropForeignCharacters(); });
-        connect(this, &QLineEdit::textChanged, this, [this] { previous_ = text(); });
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        bool accepted = true;
-        ErrorScope::run(modules::frmEditor, "Text1_KeyPress", [&] {
-            const QString typed = event->text();
-            // Keys such as Delete carry a character that is not typed text.
-            accepted = typed.size() != 1 || !typed[0].isPrint() || isEntryCharacter(typed[0]);
-        });
-        if (accepted)
-            QLineEdit::keyPressEvent(event);
-        else
-            event->accept();
-    }
-
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        // Selects from the caret to the end, the caret staying where it is, so
-        // that typing replaces the text when the caret stands at its start.
-        const int caret = cursorPosition();
-        const int length = static_cast<int>(text().size());
-        if (caret < length)
-            setSelection(length, caret - length);
-    }
-
-private:
-    void dropForeignCharacters()
-    {
-        const QString now = text();
-        const Insertion inserted = insertedPart(previous_, now);
-        const QString kept =
-            entryCharactersOf(QStringView(now).mid(inserted.start, inserted.length));
-        if (kept.size() == inserted.length)
-            return;
-        setText(now.left(inserted.start) + kept + now.mid(inserted.start + inserted.length));
-        setCursorPosition(static_cast<int>(inserted.start + kept.size()));
-    }
-
-    QString previous_;
-};
-
 bool& EditorDirty()
 {
     static bool dirty = false;
@@ -203,20 +101,6 @@ int maxEntryLength(int screenWidthPixels, int fieldWidth)
     return screenWidthPixels / fieldWidth;
 }
 
-bool isEntryCharacter(QChar typed)
-{
-    const char16_t code = typed.unicode();
-    if (code <= u' ')
-        return true;
-    // Outside Latin-1 a letter may turn into one of ours only as a capital (the
-    // dotless i, the long s), and the file could not hold it.
-    if (code > 0xFF)
-        return false;
-    const char16_t capital = typed.toUpper().unicode();
-    return (capital >= u'A' && capital <= u'Z') || capital == u'\'' || capital == u'-' ||
-           std::ranges::find(kAccentedCapitals, capital) != kAccentedCapitals.end();
-}
-
 EditorOutcome showVocabularyEditor(int fieldWidth, QWidget* parent)
 {
     VocabularyEditor editor(fieldWidth, parent);
@@ -228,83 +112,56 @@ VocabularyEditor::VocabularyEditor(int fieldWidth, QWidget* parent)
     : QDialog(parent), fieldWidth_(fieldWidth),
       // The interface language's collation puts accented letters beside their
       // base letters (Swedish, as its readers expect, puts Å, Ä and Ö after Z).
-      collator_(std::make_unique<QCollator>(interfaceLocale()))
+      collator_(std::make_unique<QCollator>(interfaceLocale())),
+      ui_(std::make_unique<Ui::VocabularyEditor>())
 {
     setObjectName(modules::frmEditor);
-    createControls();
+    ui_->setupUi(this);
+    prepareControls();
     connectControls();
     Form_Load();
 }
 
 VocabularyEditor::~VocabularyEditor() = default;
 
-void VocabularyEditor::createControls()
+void VocabularyEditor::prepareControls()
 {
-    setFixedSize(pixels(6180), pixels(4590));
-
     // The entry box is as tall as its font needs, accents on capitals included;
-    // the list below it gives up what the box takes beyond its design height.
-    Text1 = new EntryBox(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    QRect entry = designRect(240, 120, 4000, 285);
-    entry.setHeight(std::max(entry.height(), Text1->sizeHint().height()));
-    Text1->setGeometry(entry);
-
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    QRect list = designRect(240, 600, 4000, 3765);
-    list.setTop(list.top() + entry.bottom() - designRect(240, 120, 4000, 285).bottom());
-    List1->setGeometry(list);
-    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setItemDelegate(new SpacedRows(List1));
-
-    const auto button = [this](const char* name, int top, int width, int height) {
-        auto* created = new QPushButton(this);
-        created->setObjectName(QLatin1String(name));
-        created->setGeometry(designRect(4440, top, width, height));
-        return created;
-    };
-    Hinzuf = button("Hinzuf", 120, 1500, 455);
-    Loesch = button("Loesch", 720, 1500, 455);
-    cmdNeu = button("cmdNeu", 1680, 1455, 495);
-    Speichern = button("Speichern", 2400, 1500, 455);
-    OK = button("OK", 3360, 1500, 455);
-    Abbruch = button("Abbruch", 3960, 1500, 455);
-
-    Hinzuf->setDefault(true);
-    Loesch->setEnabled(false);
-    setTabOrder(Text1, Hinzuf);
-    setTabOrder(Hinzuf, List1);
-    setTabOrder(List1, Loesch);
+    // the list below it gives up what the box takes beyond its height in the form.
+    QLineEdit* entry = ui_->Text1;
+    const int growth = std::max(0, entry->sizeHint().height() - entry->height());
+    entry->resize(entry->width(), entry->height() + growth);
+    ui_->List1->setGeometry(ui_->List1->geometry().adjusted(0, growth, 0, 0));
+    ui_->List1->setItemDelegate(new SpacedRows(ui_->List1));
 }
 
 void VocabularyEditor::connectControls()
 {
-    connect(Hinzuf, &QPushButton::clicked, this, &VocabularyEditor::Hinzuf_Click);
-    connect(Loesch, &QPushButton::clicked, this, &VocabularyEditor::Loesch_Click);
-    connect(cmdNeu, &QPushButton::clicked, this, &VocabularyEditor::cmdNeu_Click);
-    connect(Speichern, &QPushButton::clicked, this, &VocabularyEditor::Speichern_Click);
-    connect(OK, &QPushButton::clicked, this, &VocabularyEditor::OK_Click);
-    connect(Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
+    connect(ui_->Hinzuf, &QPushButton::clicked, this, &VocabularyEditor::Hinzuf_Click);
+    connect(ui_->Loesch, &QPushButton::clicked, this, &VocabularyEditor::Loesch_Click);
+    connect(ui_->cmdNeu, &QPushButton::clicked, this, &VocabularyEditor::cmdNeu_Click);
+    connect(ui_->Speichern, &QPushButton::clicked, this, &VocabularyEditor::Speichern_Click);
+    connect(ui_->OK, &QPushButton::clicked, this, &VocabularyEditor::OK_Click);
+    connect(ui_->Abbruch, &QPushButton::clicked, this, &VocabularyEditor::reject);
 
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(ui_->List1, &QListWidget::itemSelectionChanged, this, [this] {
         ErrorScope::run(modules::frmEditor, "List1_Click", [&] {
-            if (!List1->selectedItems().isEmpty())
-                Loesch->setEnabled(true);
+            if (!ui_->List1->selectedItems().isEmpty())
+                ui_->Loesch->setEnabled(true);
         });
     });
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    connect(ui_->List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         ErrorScope::run(modules::frmEditor, "List1_DblClick",
-                        [&] { Text1->setText(item->text()); });
+                        [&] { ui_->Text1->setText(item->text()); });
     });
-    List1->installEventFilter(this);
+    ui_->List1->installEventFilter(this);
 }
 
 bool VocabularyEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == List1 && event->type() == QEvent::KeyPress &&
+    if (watched == ui_->List1 && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Delete) &&
-        !List1->selectedItems().isEmpty()) {
+        !ui_->List1->selectedItems().isEmpty()) {
         Loesch_Click();
         return true;
     }
@@ -318,17 +175,16 @@ void VocabularyEditor::Form_Load()
         const int limit = scope.attempt([&] { return maxEntryLength(screenWidth, fieldWidth_); });
         // A limit of 0 means none, as the entry box has always taken it.
         if (limit > 0)
-            Text1->setMaxLength(limit);
+            ui_->Text1->setMaxLength(limit);
 
         const QString& datei = settings().Datei;
         setWindowTitle(datei.isEmpty() ? text(kTitleMessage) : datei);
 
-        Hinzuf->setText(text(kAddMessage));
-        Loesch->setText(text(kDeleteMessage));
-        cmdNeu->setText(text(kNewFileMessage));
-        Speichern->setText(text(kSaveMessage));
-        OK->setText(QStringLiteral("&OK"));
-        Abbruch->setText(text(kCancelMessage));
+        ui_->Hinzuf->setText(text(kAddMessage));
+        ui_->Loesch->setText(text(kDeleteMessage));
+        ui_->cmdNeu->setText(text(kNewFileMessage));
+        ui_->Speichern->setText(text(kSaveMessage));
+        ui_->Abbruch->setText(text(kCancelMessage));
 
         List1_Ini();
     });
@@ -343,63 +199,66 @@ void VocabularyEditor::List1_Ini()
 
 void VocabularyEditor::fillList(const QStringList& entries)
 {
-    List1->clear();
+    QListWidget* list = ui_->List1;
+    list->clear();
     // Sorting once after filling is far quicker than sorting each entry in.
-    List1->setSortingEnabled(false);
+    list->setSortingEnabled(false);
     for (const QString& entry : entries)
-        List1->addItem(new EntryItem(entry, *collator_));
-    List1->setSortingEnabled(true);
-    List1->sortItems(Qt::AscendingOrder);
+        list->addItem(new EntryItem(entry, *collator_));
+    list->setSortingEnabled(true);
+    list->sortItems(Qt::AscendingOrder);
 }
 
 // Deleting the entries one by one takes time that grows with the square of
 // their number; building the list again from the rest does not.
 void VocabularyEditor::removeSelectedEntries()
 {
-    std::vector<bool> selected(List1->count(), false);
-    for (const QModelIndex& index : List1->selectionModel()->selectedIndexes())
+    QListWidget* list = ui_->List1;
+    std::vector<bool> selected(list->count(), false);
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
         selected[index.row()] = true;
     QStringList kept;
     int firstRemoved = -1;
-    for (int row = 0; row < List1->count(); ++row) {
+    for (int row = 0; row < list->count(); ++row) {
         if (!selected[row])
-            kept.append(List1->item(row)->text());
+            kept.append(list->item(row)->text());
         else if (firstRemoved < 0)
             firstRemoved = row;
     }
     fillList(kept);
-    if (firstRemoved >= 0 && List1->count() > 0)
-        List1->scrollToItem(List1->item(std::min(firstRemoved, List1->count() - 1)));
+    if (firstRemoved >= 0 && list->count() > 0)
+        list->scrollToItem(list->item(std::min(firstRemoved, list->count() - 1)));
 }
 
 QListWidgetItem* VocabularyEditor::addEntry(const QString& text)
 {
     auto* item = new EntryItem(text, *collator_);
-    List1->addItem(item);
+    ui_->List1->addItem(item);
     return item;
 }
 
 QStringList VocabularyEditor::entries() const
 {
-    QStringList list;
-    list.reserve(List1->count());
-    for (int row = 0; row < List1->count(); ++row)
-        list.append(List1->item(row)->text());
-    return list;
+    const QListWidget* list = ui_->List1;
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
 }
 
 void VocabularyEditor::Hinzuf_Click()
 {
     ErrorScope::run(modules::frmEditor, "Hinzuf_Click", [&] {
-        const QString entry = Text1->text();
+        const QString entry = ui_->Text1->text();
         if (!entry.isEmpty()) {
-            if (List1->count() >= vocabularyfile::kMaxEntries)
+            if (ui_->List1->count() >= vocabularyfile::kMaxEntries)
                 throw RunTimeError(RunTimeError::Overflow);
-            List1->scrollToItem(addEntry(entry));
-            Text1->clear();
+            ui_->List1->scrollToItem(addEntry(entry));
+            ui_->Text1->clear();
         }
         EditorDirty() = true;
-        Text1->setFocus();
+        ui_->Text1->setFocus();
     });
 }
 
@@ -407,9 +266,9 @@ void VocabularyEditor::Loesch_Click()
 {
     ErrorScope::run(modules::frmEditor, "Loesch_Click", [&] {
         removeSelectedEntries();
-        Loesch->setEnabled(false);
+        ui_->Loesch->setEnabled(false);
         EditorDirty() = true;
-        List1->setFocus();
+        ui_->List1->setFocus();
     });
 }
 
@@ -432,9 +291,9 @@ void VocabularyEditor::cmdNeu_Click()
             return;
         if (name.size() > kFileExtension.size()) {
             settings().Datei = name;
-            List1->clear();
+            ui_->List1->clear();
             beyondLimit_.clear();
-            Loesch->setEnabled(false);
+            ui_->Loesch->setEnabled(false);
         }
     });
 }

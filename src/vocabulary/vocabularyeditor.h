@@ -6,12 +6,13 @@
 #include <memory>
 #include <optional>
 
-class EntryBox;
 class QCollator;
-class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 class QWidget;
+
+namespace Ui {
+class VocabularyEditor;
+}
 
 // What the editor hands back when it closes.
 struct EditorOutcome
@@ -33,10 +34,6 @@ bool& EditorDirty();
 // How many characters an entry may have so that one row of letter fields holds
 // it across the screen. A field width of 0 is a Division by zero error.
 int maxEntryLength(int screenWidthPixels, int fieldWidth);
-
-// Whether a typed character may enter an entry: its capital is a letter the board
-// can show, an apostrophe or a hyphen; blanks and control characters pass too.
-bool isEntryCharacter(QChar typed);
 
 // The vocabulary editor: the entries of one file in a sorted list, an entry box
 // to add new ones, and commands to delete, start a new file and save.
@@ -61,7 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
+    void prepareControls();
     void connectControls();
     void Form_Load();
     void List1_Ini();
@@ -80,12 +77,6 @@ private:
     // Entries of a file longer than a list: not shown, but saved with the rest.
     QStringList beyondLimit_;
 
-    EntryBox* Text1 = nullptr;
-    QListWidget* List1 = nullptr;
-    QPushButton* Hinzuf = nullptr;
-    QPushButton* Loesch = nullptr;
-    QPushButton* cmdNeu = nullptr;
-    QPushButton* Speichern = nullptr;
-    QPushButton* OK = nullptr;
-    QPushButton* Abbruch = nullptr;
+    // The controls as vocabularyeditor.ui lays them out.
+    std::unique_ptr<Ui::VocabularyEditor> ui_;
 };

@@ -19,6 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -327,9 +330,41 @@ TEST_F(OptionsDialogTest, TextsAndAccessKeysComeFromTheCurrentLanguage)
     EXPECT_EQ(settings().Anzahl, 2);
     QTest::keyClick(dialog->arrows(0), Qt::Key_Up);
     EXPECT_EQ(settings().Anzahl, 3) << "the up key raises the number like the upper arrow";
+    // An access key presses its check box and lets go a moment later, as a
+    // click by the mouse would; the press is what shows it reached the box.
     QTest::keyClick(dialog.get(), Qt::Key_W, Qt::AltModifier);
-    QTest::qWait(200); // an access key clicks a check box with a short animation
-    EXPECT_EQ(settings().Anzeige, 0);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->showSolutionBox());
+    EXPECT_TRUE(dialog->showSolutionBox()->isDown());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), dialog->removeLettersBox());
+}
+
+TEST_F(OptionsDialogTest, TabWalksTheColumnsInterleavedAsTheEyeReadsThem)
+{
+    settings().Anzahl = 4;
+    addVocabularies({"a.dat"});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    // Tab enters the pair of repeat buttons once.
+    const std::vector<std::string> order{
+        "vsczahl0", "Spieler_Name0", "Spieler_Name1", "Spieler_Name2", "Spieler_Name3", "vsczahl1",
+        "wiederh0", "chkAnzeige",    "chkRemove",     "Motiv",         "chkHG",         "wortsch",
+        "EditButt", "Password",      "vsczahl2",      "cmdOK"};
+    EXPECT_EQ(tabStopsFrom(dialog->arrows(0)), order);
+}
+
+TEST_F(OptionsDialogTest, AccessKeysOfTheLabelsTakeTheFocusToTheirControls)
+{
+    language::LanguageOffset() = 0; // in German no two labels share their key
+    QDir(environment.programDir()).mkpath(QStringLiteral("deutsch"));
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    const QList<std::pair<Qt::Key, QWidget*>> keys{{Qt::Key_T, dialog->arrows(0)},
+                                                   {Qt::Key_I, dialog->arrows(1)},
+                                                   {Qt::Key_B, dialog->motifList()},
+                                                   {Qt::Key_S, dialog->fileList()}};
+    for (const auto& [key, control] : keys) {
+        QTest::keyClick(dialog.get(), key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
+    }
 }

@@ -4,10 +4,11 @@
 #include "platform/services.h"
 #include "platform/userfolder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
+#include <QTest>
 
 #include <algorithm>
 #include <csignal>
@@ -201,6 +202,25 @@ double meanDifference(const QImage& first, const QImage& second)
         }
     }
     return sum / (4.0 * a.width() * a.height());
+}
+
+std::vector<std::string> tabStopsFrom(QWidget* first)
+{
+    first->setFocus();
+    std::vector<std::string> visited;
+    // A chain that never comes back ends after a round longer than any window has.
+    for (QWidget* focused = QApplication::focusWidget(); visited.size() < 50;) {
+        if (!focused) {
+            visited.emplace_back("(no focus)");
+            break;
+        }
+        visited.push_back(focused->objectName().toStdString());
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+        if (focused == first)
+            break;
+    }
+    return visited;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

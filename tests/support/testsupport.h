@@ -14,7 +14,9 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 #include <sys/resource.h>
+#include <vector>
 
 // A clock whose time moves only when the game waits: pauses cost no real time.
 class VirtualClock final : public Clock
@@ -152,6 +154,10 @@ private:
 // How far apart two pictures of one size are: the mean difference over all
 // channels of all pixels, 0 to 255.
 double meanDifference(const QImage& first, const QImage& second);
+
+// The names of the controls the Tab key visits, from `first` once round the
+// window back to it. The window must be active.
+std::vector<std::string> tabStopsFrom(QWidget* first);
 
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString& path, const QByteArray& bytes);

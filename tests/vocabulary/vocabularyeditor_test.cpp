@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -492,4 +494,17 @@ TEST_F(VocabularyEditorTest, EntryBoxAndListRowsTakeTheRoomTheirFontNeeds)
     const QRect firstRow = list()->visualItemRect(list()->item(0));
     EXPECT_GE(firstRow.height(), metrics.height() + metrics.height() / 4);
     QApplication::setFont(normal);
+}
+
+TEST_F(VocabularyEditorTest, TabWalksTheEntryBoxAddTheListThenTheCommandsDownwards)
+{
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
+    using Order = std::vector<std::string>;
+    EXPECT_EQ(tabStopsFrom(entryBox()),
+              Order({"Text1", "Hinzuf", "List1", "cmdNeu", "Speichern", "OK", "Abbruch"}))
+        << "Delete waits for a selected entry";
+    clickEntry(0);
+    EXPECT_EQ(tabStopsFrom(entryBox()), Order({"Text1", "Hinzuf", "List1", "Loesch", "cmdNeu",
+                                               "Speichern", "OK", "Abbruch"}));
 }

@@ -1,15 +1,14 @@
 #include "optionsdialog.h"
+#include "ui_optionsdialog.h"
 
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/wrappingbuttons.h"
 #include "vocabulary/vocabularyeditor.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,9 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kWidth = 386;
-constexpr int kHeight = 401;
 
 constexpr int kTitle = 101;
 constexpr int kShowSolution = 102;
@@ -92,25 +88,6 @@ void bringIntoDialogRange(Settings& record)
     record.Bild = clamped(record.Bild, 0, 1);
 }
 
-template <typename Widget>
-Widget* placed(Widget* widget, const QString& name, int x, int y, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(x, y, width, height);
-    return widget;
-}
-
-QScrollBar* upDownArrows(QWidget* parent, const QString& name, int x, int y, int index)
-{
-    auto* arrows = placed(new QScrollBar(Qt::Vertical, parent), name, x, y, 17, 23);
-    const ArrowRange& range = kArrowRanges.at(index);
-    arrows->setRange(range.lowestValue, range.highestValue);
-    arrows->setSingleStep(1);
-    arrows->setPageStep(1);
-    arrows->setFocusPolicy(Qt::StrongFocus);
-    return arrows;
-}
-
 } // namespace
 
 OptionsOutcome showOptionsDialog(int fieldWidth, QWidget* parent)
@@ -121,118 +98,72 @@ OptionsOutcome showOptionsDialog(int fieldWidth, QWidget* parent)
 }
 
 OptionsDialog::OptionsDialog(int fieldWidth, QWidget* parent)
-    : QDialog(parent), fieldWidth_(fieldWidth)
+    : QDialog(parent), fieldWidth_(fieldWidth), ui_(std::make_unique<Ui::OptionsDialog>())
 {
     setObjectName(modules::frmOptions);
-    setFixedSize(kWidth, kHeight);
-    // The places below are measured for captions in an 8 point font.
-    QFont designFont = font();
-    designFont.setPointSize(8);
-    setFont(designFont);
-    createControls();
-    orderTabStops();
+    ui_->setupUi(this);
+    prepareControls();
     connectControls();
     Form_Load();
     Form_Activate();
 }
 
-void OptionsDialog::createControls()
+OptionsDialog::~OptionsDialog() = default;
+
+QCheckBox* OptionsDialog::showSolutionBox() const
 {
-    createPlayerFrame();
-
-    Label[1] = placed(new QLabel(this), QStringLiteral("Label1"), 208, 16, 54, 17);
-    Zahl[1] = placed(new QLabel(this), QStringLiteral("Zahl1"), 264, 14, 22, 17);
-    vsczahl[1] = upDownArrows(this, QStringLiteral("vsczahl1"), 288, 16, 1);
-    Label[1]->setBuddy(vsczahl[1]);
-
-    createRepeatFrame();
-    chkAnzeige =
-        placed(new WrappingCheckBox(this), QStringLiteral("chkAnzeige"), 216, 144, 168, 32);
-    chkRemove = placed(new WrappingCheckBox(this), QStringLiteral("chkRemove"), 216, 184, 168, 30);
-    createPictureFrame();
-    createVocabularyControls();
-
-    Label1 = placed(new QLabel(this), QStringLiteral("Label1"), 16, 368, 132, 17);
-    Zahl[2] = placed(new QLabel(this), QStringLiteral("Zahl2"), 150, 368, 24, 17);
-    vsczahl[2] = upDownArrows(this, QStringLiteral("vsczahl2"), 176, 370, 2);
-    Label1->setBuddy(vsczahl[2]);
-
-    cmdOK = placed(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"), 288, 352,
-                   81, 33);
-    cmdOK->setDefault(true);
+    return ui_->chkAnzeige;
 }
 
-void OptionsDialog::createPlayerFrame()
+QCheckBox* OptionsDialog::removeLettersBox() const
 {
-    Frame1 = placed(new QGroupBox(this), QStringLiteral("Frame1"), 16, 8, 161, 193);
-    Label[0] = placed(new QLabel(Frame1), QStringLiteral("Label0"), 8, 19, 78, 17);
-    Zahl[0] = placed(new QLabel(Frame1), QStringLiteral("Zahl0"), 88, 17, 22, 17);
-    vsczahl[0] = upDownArrows(Frame1, QStringLiteral("vsczahl0"), 112, 18, 0);
-    Label[0]->setBuddy(vsczahl[0]);
+    return ui_->chkRemove;
+}
 
-    Label[2] = placed(new QLabel(Frame1), QStringLiteral("Label2"), 16, 43, 137, 17);
-    for (int player = 0; player < kPlayers; ++player) {
-        auto* box = placed(new QLineEdit(Frame1), QStringLiteral("Spieler_Name%1").arg(player), 18,
-                           67 + 32 * player, 113, 19);
-        box->setEnabled(false);
-        box->installEventFilter(this);
-        Spieler_Name.at(player) = box;
+QCheckBox* OptionsDialog::backgroundBox() const
+{
+    return ui_->chkHG;
+}
+
+QListWidget* OptionsDialog::motifList() const
+{
+    return ui_->Motiv;
+}
+
+QListWidget* OptionsDialog::fileList() const
+{
+    return ui_->wortsch;
+}
+
+QPushButton* OptionsDialog::editButton() const
+{
+    return ui_->EditButt;
+}
+
+QPushButton* OptionsDialog::passwordButton() const
+{
+    return ui_->Password;
+}
+
+QPushButton* OptionsDialog::okButton() const
+{
+    return ui_->cmdOK;
+}
+
+void OptionsDialog::prepareControls()
+{
+    Zahl = {ui_->Zahl0, ui_->Zahl1, ui_->Zahl2};
+    vsczahl = {ui_->vsczahl0, ui_->vsczahl1, ui_->vsczahl2};
+    Spieler_Name = {ui_->Spieler_Name0, ui_->Spieler_Name1, ui_->Spieler_Name2, ui_->Spieler_Name3};
+    wiederh = {ui_->wiederh0, ui_->wiederh1};
+
+    // The ranges come from the table that also turns the arrows' values into numbers.
+    for (int index = 0; index < kNumbers; ++index) {
+        const ArrowRange& range = kArrowRanges.at(index);
+        vsczahl.at(index)->setRange(range.lowestValue, range.highestValue);
     }
-    Label[2]->setBuddy(Spieler_Name[0]);
-}
-
-void OptionsDialog::createRepeatFrame()
-{
-    Frame2 = placed(new QGroupBox(this), QStringLiteral("Frame2"), 200, 40, 169, 97);
-    Label[3] = placed(new QLabel(Frame2), QStringLiteral("Label3"), 8, 16, 153, 17);
-    wiederh[0] =
-        placed(new WrappingRadioButton(Frame2), QStringLiteral("wiederh0"), 16, 40, 145, 24);
-    wiederh[1] =
-        placed(new WrappingRadioButton(Frame2), QStringLiteral("wiederh1"), 15, 64, 150, 31);
-}
-
-void OptionsDialog::createPictureFrame()
-{
-    Frame3 = placed(new QGroupBox(this), QStringLiteral("Frame3"), 200, 216, 169, 121);
-    lblHG = placed(new QLabel(Frame3), QStringLiteral("lblHG"), 16, 16, 137, 17);
-    Motiv = placed(new QListWidget(Frame3), QStringLiteral("Motiv"), 16, 32, 137, 56);
-    lblHG->setBuddy(Motiv);
-    chkHG = placed(new WrappingCheckBox(Frame3), QStringLiteral("chkHG"), 16, 96, 145, 22);
-}
-
-void OptionsDialog::createVocabularyControls()
-{
-    Label2 = placed(new QLabel(this), QStringLiteral("Label2"), 16, 208, 161, 17);
-    wortsch = placed(new QListWidget(this), QStringLiteral("wortsch"), 24, 227, 145, 58);
-    Label2->setBuddy(wortsch);
-    EditButt = placed(new QPushButton(this), QStringLiteral("EditButt"), 16, 296, 161, 25);
-    Password = placed(new QPushButton(this), QStringLiteral("Password"), 16, 328, 161, 25);
-}
-
-// The left column and the right one are interleaved from top to bottom as the
-// eye reads them: players and names, hints and the options beside them, then
-// the vocabulary below, the minimum length and OK last.
-void OptionsDialog::orderTabStops()
-{
-    const QList<QWidget*> order{vsczahl[0],
-                                Spieler_Name[0],
-                                Spieler_Name[1],
-                                Spieler_Name[2],
-                                Spieler_Name[3],
-                                vsczahl[1],
-                                wiederh[0],
-                                wiederh[1],
-                                chkAnzeige,
-                                chkRemove,
-                                Motiv,
-                                chkHG,
-                                wortsch,
-                                EditButt,
-                                Password,
-                                vsczahl[2],
-                                cmdOK};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    for (QLineEdit* box : Spieler_Name)
+        box->installEventFilter(this);
 }
 
 void OptionsDialog::connectControls()
@@ -249,29 +180,29 @@ void OptionsDialog::connectControls()
                 wiederh_Click(index);
         });
     }
-    connect(chkAnzeige, &QCheckBox::toggled, this, [](bool ticked) {
+    connect(ui_->chkAnzeige, &QCheckBox::toggled, this, [](bool ticked) {
         ErrorScope::run(modules::frmOptions, "chkAnzeige_Click",
                         [&] { settings().Anzeige = ticked ? 1 : 0; });
     });
-    connect(chkRemove, &QCheckBox::toggled, this,
+    connect(ui_->chkRemove, &QCheckBox::toggled, this,
             [](bool ticked) { settings().Remove = ticked ? 1 : 0; });
-    connect(chkHG, &QCheckBox::toggled, this,
+    connect(ui_->chkHG, &QCheckBox::toggled, this,
             [](bool ticked) { settings().Bild = ticked ? 1 : 0; });
 
-    connect(Motiv, &QListWidget::currentRowChanged, this, &OptionsDialog::Motiv_Click);
-    connect(Motiv, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Motiv_Click(Motiv->row(item));
+    connect(ui_->Motiv, &QListWidget::currentRowChanged, this, &OptionsDialog::Motiv_Click);
+    connect(ui_->Motiv, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        Motiv_Click(ui_->Motiv->row(item));
         cmdOK_Click();
     });
-    connect(wortsch, &QListWidget::currentRowChanged, this, &OptionsDialog::wortsch_Click);
-    connect(wortsch, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        wortsch_Click(wortsch->row(item));
+    connect(ui_->wortsch, &QListWidget::currentRowChanged, this, &OptionsDialog::wortsch_Click);
+    connect(ui_->wortsch, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        wortsch_Click(ui_->wortsch->row(item));
         cmdOK_Click();
     });
 
-    connect(EditButt, &QPushButton::clicked, this, &OptionsDialog::EditButt_Click);
-    connect(Password, &QPushButton::clicked, this, &OptionsDialog::Password_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
+    connect(ui_->EditButt, &QPushButton::clicked, this, &OptionsDialog::EditButt_Click);
+    connect(ui_->Password, &QPushButton::clicked, this, &OptionsDialog::Password_Click);
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
 }
 
 void OptionsDialog::Form_Load()
@@ -287,8 +218,8 @@ void OptionsDialog::Form_Load()
         lock_.load();
 
         for (int motif = 0; motif < kMotifs; ++motif)
-            Motiv->addItem(language::text(kFirstMotif + motif));
-        Motiv->setCurrentRow(record.Motiv);
+            ui_->Motiv->addItem(language::text(kFirstMotif + motif));
+        ui_->Motiv->setCurrentRow(record.Motiv);
 
         record.Datei = settingsfile::GetIniString(
             settingsfile::kSettingsSection, settingsfile::vocabularyKey(language::LanguageOffset()),
@@ -302,13 +233,13 @@ void OptionsDialog::Form_Load()
             Zahl.at(index)->setText(QString::number(numberSetting(index)));
         }
 
-        chkAnzeige->setChecked(record.Anzeige == 1);
-        chkRemove->setChecked(record.Remove == 1);
+        ui_->chkAnzeige->setChecked(record.Anzeige == 1);
+        ui_->chkRemove->setChecked(record.Remove == 1);
         wiederh.at(record.Wiederholung)->setChecked(true);
-        chkHG->setChecked(record.Bild == 1);
+        ui_->chkHG->setChecked(record.Bild == 1);
 
         // With no file in the folder there is nothing to choose, and Datei stays.
-        if (wortsch->count() > 0) {
+        if (ui_->wortsch->count() > 0) {
             selectFileQuietly(chosen);
             wortsch_Click(chosen);
         }
@@ -328,20 +259,20 @@ void OptionsDialog::Form_Activate()
 {
     ErrorScope::run(modules::frmOptions, "Form_Activate", [&] {
         setWindowTitle(language::text(kTitle));
-        Label[0]->setText(language::text(kPlayersLabel));
-        Label[1]->setText(language::text(kHintsLabel));
-        Label[2]->setText(language::text(kNamesLabel));
-        Label[3]->setText(language::text(kRepeatLabel));
+        ui_->Label0->setText(language::text(kPlayersLabel));
+        ui_->Label1->setText(language::text(kHintsLabel));
+        ui_->Label2->setText(language::text(kNamesLabel));
+        ui_->Label3->setText(language::text(kRepeatLabel));
         wiederh[0]->setText(language::text(kAllWords));
         wiederh[1]->setText(language::text(kWordsNotGuessed));
-        chkAnzeige->setText(language::text(kShowSolution));
-        chkRemove->setText(language::text(kRemoveLetters));
-        lblHG->setText(language::text(kPictureLabel));
-        chkHG->setText(language::text(kBackground));
-        Label2->setText(language::text(kVocabularyLabel));
-        EditButt->setText(language::text(kEditVocabulary));
-        Password->setText(language::text(kChangePassword));
-        Label1->setText(language::text(kMinimumLengthLabel));
+        ui_->chkAnzeige->setText(language::text(kShowSolution));
+        ui_->chkRemove->setText(language::text(kRemoveLetters));
+        ui_->lblHG->setText(language::text(kPictureLabel));
+        ui_->chkHG->setText(language::text(kBackground));
+        ui_->lblWortsch->setText(language::text(kVocabularyLabel));
+        ui_->EditButt->setText(language::text(kEditVocabulary));
+        ui_->Password->setText(language::text(kChangePassword));
+        ui_->lblMinLen->setText(language::text(kMinimumLengthLabel));
 
         // The editor may have added a file; the chosen one stays chosen.
         fillFileList();
@@ -387,7 +318,7 @@ void OptionsDialog::EditButt_Click()
             requestRestart();
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
-        cmdOK->setFocus();
+        ui_->cmdOK->setFocus();
     });
 }
 
@@ -418,7 +349,7 @@ void OptionsDialog::wortsch_Click(int row)
 {
     if (row < 0)
         return;
-    settings().Datei = wortsch->item(row)->text();
+    settings().Datei = ui_->wortsch->item(row)->text();
     requestRestart();
 }
 
@@ -457,18 +388,18 @@ void OptionsDialog::done(int result)
 
 void OptionsDialog::fillFileList()
 {
-    const QSignalBlocker quiet(wortsch);
-    wortsch->clear();
+    const QSignalBlocker quiet(ui_->wortsch);
+    ui_->wortsch->clear();
     // A missing folder lists nothing; loading the dialog reports it.
-    wortsch->addItems(vocabularyfile::fileNames(language::LanguageOffset()));
+    ui_->wortsch->addItems(vocabularyfile::fileNames(language::LanguageOffset()));
 }
 
 int OptionsDialog::rowOf(const QString& fileName) const
 {
     if (fileName.isEmpty())
         return -1;
-    for (int row = 0; row < wortsch->count(); ++row) {
-        if (wortsch->item(row)->text() == fileName)
+    for (int row = 0; row < ui_->wortsch->count(); ++row) {
+        if (ui_->wortsch->item(row)->text() == fileName)
             return row;
     }
     return -1;
@@ -476,8 +407,8 @@ int OptionsDialog::rowOf(const QString& fileName) const
 
 void OptionsDialog::selectFileQuietly(int row)
 {
-    const QSignalBlocker quiet(wortsch);
-    wortsch->setCurrentRow(row);
+    const QSignalBlocker quiet(ui_->wortsch);
+    ui_->wortsch->setCurrentRow(row);
 }
 
 void OptionsDialog::requestRestart()

@@ -7,10 +7,10 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,6 +18,10 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
+
+namespace Ui {
+class OptionsDialog;
+}
 
 // What the options dialog hands back when it closes.
 struct OptionsOutcome
@@ -45,6 +49,7 @@ public:
     static constexpr int kMotifs = 5;
 
     explicit OptionsDialog(int fieldWidth, QWidget* parent = nullptr);
+    ~OptionsDialog() override;
 
     const OptionsOutcome& outcome() const { return outcome_; }
 
@@ -52,14 +57,14 @@ public:
     QLabel* number(int index) const { return Zahl.at(index); }
     QLineEdit* nameBox(int player) const { return Spieler_Name.at(player); }
     QRadioButton* repeatButton(int index) const { return wiederh.at(index); }
-    QCheckBox* showSolutionBox() const { return chkAnzeige; }
-    QCheckBox* removeLettersBox() const { return chkRemove; }
-    QCheckBox* backgroundBox() const { return chkHG; }
-    QListWidget* motifList() const { return Motiv; }
-    QListWidget* fileList() const { return wortsch; }
-    QPushButton* editButton() const { return EditButt; }
-    QPushButton* passwordButton() const { return Password; }
-    QPushButton* okButton() const { return cmdOK; }
+    QCheckBox* showSolutionBox() const;
+    QCheckBox* removeLettersBox() const;
+    QCheckBox* backgroundBox() const;
+    QListWidget* motifList() const;
+    QListWidget* fileList() const;
+    QPushButton* editButton() const;
+    QPushButton* passwordButton() const;
+    QPushButton* okButton() const;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -67,12 +72,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
-    void createPlayerFrame();
-    void createRepeatFrame();
-    void createPictureFrame();
-    void createVocabularyControls();
-    void orderTabStops();
+    void prepareControls();
     void connectControls();
 
     void Form_Load();
@@ -97,23 +97,13 @@ private:
     OptionsOutcome outcome_;
     PasswordLock lock_;
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    std::array<QLabel*, 4> Label{};
+    // The controls as optionsdialog.ui lays them out: at places measured for
+    // captions in an 8 point font, Tab running through both columns from top to
+    // bottom as the eye reads them.
+    std::unique_ptr<Ui::OptionsDialog> ui_;
+    // The numbered ones once more, to be taken by their number.
     std::array<QLabel*, kNumbers> Zahl{};
     std::array<QScrollBar*, kNumbers> vsczahl{};
     std::array<QLineEdit*, kPlayers> Spieler_Name{};
     std::array<QRadioButton*, 2> wiederh{};
-    QCheckBox* chkAnzeige = nullptr;
-    QCheckBox* chkRemove = nullptr;
-    QLabel* lblHG = nullptr;
-    QListWidget* Motiv = nullptr;
-    QCheckBox* chkHG = nullptr;
-    QLabel* Label2 = nullptr; // the vocabulary label, not Label[2]
-    QListWidget* wortsch = nullptr;
-    QPushButton* EditButt = nullptr;
-    QPushButton* Password = nullptr;
-    QLabel* Label1 = nullptr; // the minimum length label, not Label[1]
-    QPushButton* cmdOK = nullptr;
 };
