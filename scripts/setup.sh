@@ -15,6 +15,7 @@ FROSTEL_PACKAGES=(
   qt6-wayland weston libweston-10-dev
   qt6-translations-l10n
   desktop-file-utils appstream groff-base dpkg-dev file
+  jq
 )
 
 install_missing_packages() {
