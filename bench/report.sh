@@ -7,11 +7,12 @@
 # are kept in bench/report.json inside it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
-install_missing_packages
+install_missing_packages "${FROSTEL_BENCH_PACKAGES[@]}"
 
 cmake -S "$FROSTEL_ROOT" -B "$FROSTEL_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DFROSTEL_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$FROSTEL_BUILD" --target frostel_bench --parallel "$(nproc)"
+cmake --build "$FROSTEL_BUILD" --target frostel_bench frostel frostel_emptywindow program_folder \
+  --parallel "$(nproc)"
 
 # Each benchmark runs in a process of its own, so that one that crashes costs
 # only its own figure.
@@ -31,8 +32,25 @@ for name in $("$bench" --benchmark_list_tests "$@" 2>/dev/null | sed 's|/.*||' |
   fi
 done
 
+# The real program's start beside an empty window's, on a real X server; it
+# obeys a --benchmark_filter as the others do.
+filter=""
+for option in "$@"; do
+  case "$option" in --benchmark_filter=*) filter="${option#*=}" ;; esac
+done
+name=StartupBesideAnEmptyWindow
+if [ -z "$filter" ] || grep -Eq -- "$filter" <<<"$name"; then
+  echo "running $name" >&2
+  status=0
+  bash "$FROSTEL_ROOT/bench/startup.sh" "$FROSTEL_BUILD/frostel" \
+    "$FROSTEL_BUILD/bench/frostel_emptywindow" >>"$json" 2>>"$log" || status=$?
+  if [ "$status" -ne 0 ]; then
+    crashed+="$name|$status"$'\n'
+  fi
+fi
+
 # benchmark | what is measured | figure (time, cpu_time or a counter's name) |
-# unit | comparison | target
+# unit | comparison | target; a comparison "-" is a figure shown without one
 targets='GetLangLookup|Text lookup (GetLang)|time|us|<=|2
 SaveIniIntoA4KbFile|Settings write into a 4 KB file (SaveIni), processor time|cpu_time|us|<=|1000
 LoadGameWindow|Loading the game window|time|ms|<=|50
@@ -43,7 +61,14 @@ VerzoegerungWhileQuitting|Processor, share of one core, 1.5-second Verzoegerung 
 ResidentMemoryWithTheBoardShown|Resident memory with the board shown|resident_MB|MB|<=|80
 BM_ReadForPlayFullList|Vocabulary read for play, 32,767 entries|time|ms|<=|15
 DrawAndSetUpAWord|Drawing and setting up a word|time|ms|<=|2
-WaitingTenSecondsForNextWord|Processor, share of one core, 10 s before Next word|cpu_percent_of_one_core|%|<|2'
+WaitingTenSecondsForNextWord|Processor, share of one core, 10 s before Next word|cpu_percent_of_one_core|%|<|2
+StartupBesideAnEmptyWindow|Resident memory 5 s after start, above an empty window|resident_MB_above_window|MB|<=|20
+StartupBesideAnEmptyWindow|  the game, music playing|game_resident_MB|MB|-|-
+StartupBesideAnEmptyWindow|  an empty maximised window with a menu bar|window_resident_MB|MB|-|-
+StartupBesideAnEmptyWindow|First window (the game'"'"'s splash), times the empty window'"'"'s|first_window_ratio|x|<=|1.5
+StartupBesideAnEmptyWindow|  the game'"'"'s splash|game_first_window_ms|ms|-|-
+StartupBesideAnEmptyWindow|  the empty window|window_first_window_ms|ms|-|-
+StartupBesideAnEmptyWindow|  the game window, after the 2.5 s splash|game_window_ms|ms|-|-'
 
 # One line a row, fields split by the unit separator (so that empty ones stay): what is measured, the figure (empty when
 # there is none), its unit, the target and the verdict. Google Benchmark writes
@@ -61,11 +86,12 @@ def exitText: if . > 128 then "crashed (signal \(. - 128))" else "failed (exit s
 | ($rows | map(.[0])) as $listed
 | ($rows[] as [$name, $what, $field, $unit, $compare, $target]
    | "\($compare) \($target) \($unit)" as $goal
-   | if $exits[$name] then [$what, "", $unit, $goal, ($exits[$name] | exitText)]
+   | (if $runs[$name].error_occurred then null else $runs[$name] end) as $run
+   | if $compare == "-" then [$what, (if $exits[$name] then null else $run[$field]? end) // "", $unit, "-", ""]
+     elif $exits[$name] then [$what, "", $unit, $goal, ($exits[$name] | exitText)]
      elif $runs[$name] == null then [$what, "", $unit, $goal, "not measured"]
      elif $runs[$name].error_occurred then [$what, "", $unit, $goal, "failed: \($runs[$name].error_message)"]
-     else $runs[$name] as $run
-       | (if $field == "time" then $run.real_time | inUnit($run.time_unit; $unit)
+     else (if $field == "time" then $run.real_time | inUnit($run.time_unit; $unit)
           elif $field == "cpu_time" then $run.cpu_time | inUnit($run.time_unit; $unit)
           else $run[$field] end) as $figure
        | if $figure == null then [$what, "", $unit, $goal, "not measured (no \($field))"]
@@ -100,7 +126,7 @@ while IFS=$'\x1f' read -r what value unit goal verdict; do
   case "$verdict" in
   meets) meets=$((meets + 1)) ;;
   MISSES) misses=$((misses + 1)) ;;
-  "no target") ;;
+  "" | "no target") ;;
   "not measured"*) missing=$((missing + 1)) ;;
   *) failed=$((failed + 1)) ;;
   esac
