@@ -1,0 +1,406 @@
+#include "platform/soundfont.h"
+
+#include "support/testsupport.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <fluidsynth.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+QByteArray le16(quint32 value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(static_cast<quint16>(value), bytes.data());
+    return bytes;
+}
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray riffChunk(const char* id, const QByteArray& body)
+{
+    QByteArray bytes = QByteArray(id, 4) + le32(static_cast<quint32>(body.size())) + body;
+    if (body.size() % 2 == 1)
+        bytes.append('\0');
+    return bytes;
+}
+
+// --- MIDI files ---
+
+QByteArray raw(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (const int value : values)
+        result.append(static_cast<char>(value));
+    return result;
+}
+
+QByteArray midiChunk(const char* id, const QByteArray& body)
+{
+    return QByteArray(id, 4) + be32(static_cast<quint32>(body.size())) + body;
+}
+
+QByteArray midiFile(const QList<QByteArray>& chunks, int tracks)
+{
+    return midiChunk("MThd", raw({0, 1, 0, tracks, 0, 96})) + chunks.join();
+}
+
+const QByteArray kEndOfTrack = raw({0, 0xFF, 0x2F, 0});
+
+// --- SoundFont files ---
+
+QByteArray name20(const char* text)
+{
+    QByteArray name(text);
+    name.resize(20, '\0');
+    return name;
+}
+
+struct Generator
+{
+    int kind;
+    int amount;
+};
+
+// A small SoundFont 2 file put together record by record.
+class SoundFontBuilder
+{
+public:
+    // A sample of `points` points, one period of a wave of `period` points
+    // repeated; returns its number.
+    int sample(const char* name, int points, int period, int type = 1, int link = 0)
+    {
+        const auto start = static_cast<quint32>(points_.size() / 2);
+        for (int i = 0; i < points; ++i) {
+            const double phase = 2 * std::numbers::pi * i / period;
+            points_ += le16(static_cast<quint16>(static_cast<qint16>(12000 * std::sin(phase))));
+        }
+        points_ += QByteArray(2 * 46, '\0'); // the guard points after every sample
+        const auto end = start + static_cast<quint32>(points);
+        samples_ += name20(name) + le32(start) + le32(end) + le32(start + 8) + le32(end - 8) +
+                    le32(44100) + raw({60, 0}) + le16(link) + le16(type);
+        return sampleCount_++;
+    }
+
+    // An instrument with one zone a sample (and a generator or two before it).
+    int instrument(const char* name, const QList<std::pair<int, QList<Generator>>>& zones)
+    {
+        instruments_ += name20(name) + le16(instrumentBags_);
+        for (const auto& [sample, generators] : zones)
+            addZone(instrumentZones_, instrumentBags_, generators, 53, sample);
+        return instrumentCount_++;
+    }
+
+    // A preset playing one instrument, after a global zone when one is given.
+    void preset(const char* name, int bank, int program, int instrument,
+                const QList<Generator>& global = {})
+    {
+        presets_ += name20(name) + le16(program) + le16(bank) + le16(presetBags_) + le32(0) +
+                    le32(0) + le32(0);
+        if (!global.isEmpty())
+            addZone(presetZones_, presetBags_, global, -1, 0);
+        addZone(presetZones_, presetBags_, {}, 41, instrument);
+    }
+
+    QByteArray bytes() const
+    {
+        const QByteArray info = riffChunk("ifil", le16(2) + le16(1)) +
+                                riffChunk("isng", QByteArray("EMU8000", 8)) +
+                                riffChunk("INAM", QByteArray("Test set", 10));
+        const QByteArray tables =
+            riffChunk("phdr", presets_ + name20("EOP") + le16(0) + le16(0) + le16(presetBags_) +
+                                  QByteArray(12, '\0')) +
+            riffChunk("pbag", presetZones_.bags + le16(presetZones_.generatorCount) + le16(0)) +
+            riffChunk("pmod", QByteArray(10, '\0')) +
+            riffChunk("pgen", presetZones_.generators + QByteArray(4, '\0')) +
+            riffChunk("inst", instruments_ + name20("EOI") + le16(instrumentBags_)) +
+            riffChunk("ibag",
+                      instrumentZones_.bags + le16(instrumentZones_.generatorCount) + le16(0)) +
+            riffChunk("imod", QByteArray(10, '\0')) +
+            riffChunk("igen", instrumentZones_.generators + QByteArray(4, '\0')) +
+            riffChunk("shdr", samples_ + name20("EOS") + QByteArray(26, '\0'));
+        return riffChunk("RIFF", "sfbk" + riffChunk("LIST", "INFO" + info) +
+                                     riffChunk("LIST", "sdta" + riffChunk("smpl", points_)) +
+                                     riffChunk("LIST", "pdta" + tables));
+    }
+
+private:
+    struct Zones
+    {
+        QByteArray bags;
+        QByteArray generators;
+        int generatorCount = 0;
+    };
+
+    static void addZone(Zones& zones, int& bagCount, const QList<Generator>& generators,
+                        int linkKind, int linkTo)
+    {
+        zones.bags += le16(zones.generatorCount) + le16(0);
+        ++bagCount;
+        for (const Generator& generator : generators) {
+            zones.generators += le16(generator.kind) + le16(generator.amount);
+            ++zones.generatorCount;
+        }
+        if (linkKind >= 0) {
+            zones.generators += le16(linkKind) + le16(linkTo);
+            ++zones.generatorCount;
+        }
+    }
+
+    QByteArray points_;
+    QByteArray samples_;
+    int sampleCount_ = 0;
+    QByteArray instruments_;
+    Zones instrumentZones_;
+    int instrumentBags_ = 0;
+    int instrumentCount_ = 0;
+    QByteArray presets_;
+    Zones presetZones_;
+    int presetBags_ = 0;
+};
+
+// A synthesizer that renders into memory as fast as it can.
+class OfflineSynth
+{
+public:
+    OfflineSynth()
+    {
+        for (const int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, nullptr, nullptr);
+        settings_ = new_fluid_settings();
+        synth_ = new_fluid_synth(settings_);
+        soundfont::allowHeld(synth_, settings_);
+    }
+    ~OfflineSynth()
+    {
+        if (player_)
+            delete_fluid_player(player_);
+        delete_fluid_synth(synth_);
+        delete_fluid_settings(settings_);
+    }
+    OfflineSynth(const OfflineSynth&) = delete;
+    OfflineSynth& operator=(const OfflineSynth&) = delete;
+
+    bool loadFile(const QString& path)
+    {
+        return fluid_synth_sfload(synth_, QFile::encodeName(path).constData(), 1) != FLUID_FAILED;
+    }
+    bool loadHeld(const QByteArray& font) { return soundfont::loadHeld(synth_, font); }
+
+    // Bank and program of every preset loaded.
+    std::set<std::pair<int, int>> presets() const
+    {
+        std::set<std::pair<int, int>> found;
+        fluid_sfont_t* font = fluid_synth_get_sfont(synth_, 0);
+        fluid_sfont_iteration_start(font);
+        while (fluid_preset_t* preset = fluid_sfont_iteration_next(font))
+            found.emplace(fluid_preset_get_banknum(preset), fluid_preset_get_num(preset));
+        return found;
+    }
+
+    // A note of the preset, held and let go; the frames it sounds.
+    std::vector<qint16> note(int bank, int program)
+    {
+        const int font = fluid_sfont_get_id(fluid_synth_get_sfont(synth_, 0));
+        fluid_synth_program_select(synth_, 0, font, bank, program);
+        fluid_synth_noteon(synth_, 0, 60, 100);
+        std::vector<qint16> frames = render(2000);
+        fluid_synth_noteoff(synth_, 0, 60);
+        const std::vector<qint16> release = render(2000);
+        frames.insert(frames.end(), release.begin(), release.end());
+        return frames;
+    }
+
+    void play(const QByteArray& midi)
+    {
+        player_ = new_fluid_player(synth_);
+        fluid_player_add_mem(player_, midi.constData(), static_cast<std::size_t>(midi.size()));
+        fluid_player_play(player_);
+    }
+    bool playing() const { return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING; }
+
+    std::vector<qint16> render(int frames)
+    {
+        std::vector<qint16> stereo(2 * static_cast<std::size_t>(frames));
+        fluid_synth_write_s16(synth_, frames, stereo.data(), 0, 2, stereo.data(), 1, 2);
+        return stereo;
+    }
+
+private:
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+};
+
+bool silent(const std::vector<qint16>& frames)
+{
+    return std::all_of(frames.begin(), frames.end(), [](qint16 value) { return value == 0; });
+}
+
+// A set with a preset of program 7 to drop, whose instrument and long sample go
+// with it; program 5 in two banks, one of them a stereo pair; and program 0.
+struct TestSet
+{
+    QByteArray bytes;
+    int droppedPoints = 0;
+};
+
+TestSet testSet(int instrumentOfProgram5 = -1)
+{
+    SoundFontBuilder set;
+    TestSet result;
+    result.droppedPoints = 20000;
+    const int dropped = set.sample("dropped", result.droppedPoints, 90);
+    const int mono = set.sample("mono", 3000, 100);
+    const int left = set.sample("left", 3000, 75, 4, 3);
+    const int right = set.sample("right", 3000, 60, 2, 2);
+    const int drum = set.sample("drum", 1500, 40);
+    const int droppedInstrument = set.instrument("dropped", {{dropped, {}}});
+    const int piano = set.instrument("piano", {{mono, {}}});
+    const int stereo = set.instrument("stereo", {{left, {{17, -500}}}, {right, {{17, 500}}}});
+    const int kit = set.instrument("kit", {{drum, {{43, 0x7F00}}}});
+    set.preset("Dropped", 0, 7, droppedInstrument);
+    set.preset("Stereo", 0, 5, instrumentOfProgram5 < 0 ? stereo : instrumentOfProgram5,
+               {{48, 30}});
+    set.preset("Piano", 0, 0, piano);
+    set.preset("Kit", 128, 5, kit);
+    result.bytes = set.bytes();
+    return result;
+}
+
+} // namespace
+
+TEST(MidiPrograms, EveryProgramChangeOfEveryTrackUpToItsEnd)
+{
+    const QByteArray first = raw({0, 0xFF, 0x51, 3,    0x07, 0xA1, 0x20, // tempo
+                                  0, 0xF0, 3,    0x7E, 0x09, 0xF7,       // a system exclusive
+                                  0, 0xC0, 12,                           // program 12
+                                  0, 0x90, 60,   100,  10,   62,   100,  // notes, running status
+                                  0, 0xC9, 25,                           // a drum kit
+                                  0, 0xB0, 0,    1,    0,    0xE0, 0,    64}) + // bank, pitch bend
+                             kEndOfTrack +
+                             raw({0, 0xC0, 99}); // past its end
+    const QByteArray second = raw({0, 0xC3, 49, 5, 50, 0, 0xD3, 20}) + kEndOfTrack;
+    const auto programs = soundfont::programsOf(midiFile(
+        {midiChunk("MTrk", first), midiChunk("XFIH", "other"), midiChunk("MTrk", second)}, 2));
+    ASSERT_TRUE(programs);
+    EXPECT_EQ(*programs, (std::set<int>{12, 25, 49, 50}));
+    EXPECT_EQ(soundfont::programsToKeep(*programs), (std::set<int>{0, 12, 25, 49, 50}))
+        << "every channel starts on program 0";
+}
+
+TEST(MidiPrograms, AFileThatCannotBeReadToItsEndGivesNothing)
+{
+    const QByteArray good = midiFile({midiChunk("MTrk", raw({0, 0xC0, 3}) + kEndOfTrack)}, 1);
+    ASSERT_TRUE(soundfont::programsOf(good));
+    EXPECT_FALSE(soundfont::programsOf("RIFF" + good.mid(4))) << "not a MIDI file";
+    EXPECT_FALSE(soundfont::programsOf(good.left(good.size() - 2))) << "cut short";
+    EXPECT_FALSE(soundfont::programsOf(midiFile({midiChunk("MTrk", kEndOfTrack)}, 2)))
+        << "a track missing";
+    const QList<QByteArray> badTracks = {
+        raw({0, 60, 100}),                         // data without a status
+        raw({0, 0xFF, 0x01, 0, 0, 3}),             // data after a meta event
+        raw({0, 0x90, 60, 0x85}),                  // a status byte in a message
+        raw({0, 0xF8}),                            // a real-time message
+        raw({0x81, 0x81, 0x81, 0x81, 0, 0xC0, 3}), // a five-byte delta time
+    };
+    for (const QByteArray& track : badTracks) {
+        EXPECT_FALSE(soundfont::programsOf(midiFile({midiChunk("MTrk", track + kEndOfTrack)}, 1)))
+            << track.toHex().constData();
+    }
+}
+
+TEST(TrimmedSoundFont, KeepsThePresetsOfItsProgramsInEveryBankAndSoundsTheSame)
+{
+    TestEnvironment environment;
+    const TestSet set = testSet();
+    const QString path = environment.programDir() + "/set.sf2";
+    writeFile(path, set.bytes);
+
+    const auto trimmed = soundfont::trimmed(path, {0, 5});
+    ASSERT_TRUE(trimmed);
+    EXPECT_LE(trimmed->size(), set.bytes.size() - 2 * set.droppedPoints)
+        << "the dropped sample's points are gone";
+    OfflineSynth whole;
+    OfflineSynth cut;
+    ASSERT_TRUE(whole.loadFile(path));
+    ASSERT_TRUE(cut.loadHeld(*trimmed));
+    EXPECT_EQ(cut.presets(), (std::set<std::pair<int, int>>{{0, 0}, {0, 5}, {128, 5}}));
+    for (const auto& [bank, program] : cut.presets()) {
+        const std::vector<qint16> expected = whole.note(bank, program);
+        EXPECT_FALSE(silent(expected)) << bank << ":" << program;
+        EXPECT_EQ(cut.note(bank, program), expected) << bank << ":" << program;
+    }
+}
+
+TEST(TrimmedSoundFont, WhatCannotBeCutExactlyGivesNothing)
+{
+    TestEnvironment environment;
+    const QString path = environment.programDir() + "/set.sf2";
+    auto trimmedFrom = [&](const QByteArray& bytes) {
+        writeFile(path, bytes);
+        return soundfont::trimmed(path, {0, 5});
+    };
+    const QByteArray good = testSet().bytes;
+    ASSERT_TRUE(trimmedFrom(good));
+    EXPECT_FALSE(soundfont::trimmed(environment.programDir() + "/none.sf2", {0}));
+    EXPECT_FALSE(soundfont::trimmed(environment.programDir(), {0})) << "a folder";
+    EXPECT_FALSE(trimmedFrom(good.left(good.size() - 30))) << "cut short";
+    EXPECT_FALSE(trimmedFrom("RIFX" + good.mid(4))) << "not RIFF";
+    EXPECT_FALSE(trimmedFrom(testSet(9).bytes)) << "a preset plays an instrument not there";
+
+    // A compressed sample counts its positions in bytes, not points.
+    SoundFontBuilder compressed;
+    const int sample = compressed.sample("compressed", 500, 50, 0x11);
+    compressed.preset("Piano", 0, 0, compressed.instrument("piano", {{sample, {}}}));
+    EXPECT_FALSE(trimmedFrom(compressed.bytes()));
+}
+
+TEST(TrimmedSoundFont, TheGameTuneSoundsTheSameFromItsInstrumentsAlone)
+{
+    const QString generalMidi = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+    if (!QFile::exists(generalMidi))
+        GTEST_SKIP() << "no General MIDI soundfont (timgm6mb-soundfont) installed";
+    const QByteArray tune = readFile(FROSTEL_SOURCE_DIR "/resources/music/frostel.mid");
+    const auto programs = soundfont::programsOf(tune);
+    ASSERT_TRUE(programs);
+    const auto trimmed = soundfont::trimmed(generalMidi, soundfont::programsToKeep(*programs));
+    ASSERT_TRUE(trimmed);
+    EXPECT_LT(trimmed->size(), QFile(generalMidi).size() / 3);
+
+    OfflineSynth whole;
+    OfflineSynth cut;
+    ASSERT_TRUE(whole.loadFile(generalMidi));
+    ASSERT_TRUE(cut.loadHeld(*trimmed));
+    whole.play(tune);
+    cut.play(tune);
+    bool sounded = false;
+    int block = 0;
+    while (whole.playing()) {
+        const std::vector<qint16> expected = whole.render(4096);
+        ASSERT_EQ(cut.render(4096), expected) << "at block " << block;
+        sounded = sounded || !silent(expected);
+        ++block;
+    }
+    EXPECT_TRUE(sounded);
+    EXPECT_FALSE(cut.playing());
+}
