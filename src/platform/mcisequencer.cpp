@@ -8,6 +8,7 @@
 
 #include <fluidsynth.h>
 
+#include <malloc.h>
 #include <string>
 
 namespace {
@@ -189,6 +190,9 @@ int MciSequencer::open(const QStringList& words)
         return MciInvalidFile;
 
     devices_.emplace(alias.toLower(), std::make_unique<Device>(file, options_));
+    // Loading freed a good deal on its way (the soundfont's tables, the parsed
+    // tune); the heap gives it back to the system instead of keeping it.
+    malloc_trim(0);
     return MciNoError;
 }
 
