@@ -63,13 +63,13 @@ fluid_audio_driver_t* startAudio(fluid_settings_t* settings, fluid_synth_t* synt
     return new_fluid_audio_driver(settings, synth);
 }
 
-// Of a General MIDI soundfont only the instruments the tune selects: all of
-// them would take some ten megabytes more. A tune or soundfont that cannot be
+// Of a General MIDI soundfont only what the tune plays: all of it would take
+// some twelve megabytes more. A tune or soundfont that cannot be
 // cut is loaded whole.
 bool loadSoundFont(fluid_synth_t* synth, const QString& soundFont, const QByteArray& tune)
 {
-    if (const auto programs = soundfont::programsOf(tune)) {
-        const auto font = soundfont::trimmed(soundFont, soundfont::programsToKeep(*programs));
+    if (const auto selection = soundfont::selectionOf(tune)) {
+        const auto font = soundfont::trimmed(soundFont, *selection);
         if (font && soundfont::loadHeld(synth, *font))
             return true;
     }

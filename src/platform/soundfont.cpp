@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace soundfont {
@@ -98,12 +99,36 @@ constexpr int kMetaEvent = 0xFF;
 constexpr int kEndOfTrack = 0x2F;
 constexpr int kSysEx = 0xF0;
 constexpr int kSysExContinued = 0xF7;
+constexpr int kNoteOn = 0x90;
+constexpr int kControlChange = 0xB0;
 constexpr int kProgramChange = 0xC0;
+constexpr int kChannelPressure = 0xD0;
+constexpr int kBankSelect = 0;
+constexpr int kBankSelectLow = 32;
+constexpr int kDrumChannel = 9;
+constexpr int kDrumBank = 128;
 
-// The program changes of one track, read up to its end-of-track event.
-bool readTrack(QByteArrayView track, std::set<int>& programs)
+// What a channel does, in the order of its track: a program change (key -1)
+// or a key struck.
+struct ChannelEvent
 {
-    Cursor in(track);
+    int channel;
+    int program;
+    int key;
+};
+
+struct Tune
+{
+    std::vector<std::vector<ChannelEvent>> tracks;
+    bool selectsBanks = false; // by a bank select or a system exclusive message
+};
+
+// The program changes and struck keys of one track, read up to its
+// end-of-track event.
+bool readTrack(QByteArrayView bytes, Tune& tune)
+{
+    Cursor in(bytes);
+    std::vector<ChannelEvent>& track = tune.tracks.emplace_back();
     int running = 0; // the status that data bytes without one of their own continue
     while (!in.atEnd()) {
         const auto first = in.variableLength() ? in.byte() : std::nullopt;
@@ -131,24 +156,72 @@ bool readTrack(QByteArrayView track, std::set<int>& programs)
             const auto length = in.variableLength();
             if (!length || !in.take(*length))
                 return false;
+            tune.selectsBanks = true; // it may reset the channels or turn one into drums
             running = 0;
         } else if (status >= 0xF0) {
             return false; // real-time and common messages have no place in a file
         } else {
             const int kind = status & 0xF0;
-            const std::size_t count = kind == kProgramChange || kind == 0xD0 ? 1 : 2;
+            const std::size_t count = kind == kProgramChange || kind == kChannelPressure ? 1 : 2;
             while (data.size() < count) {
                 const auto next = in.byte();
                 if (!next || *next >= 0x80)
                     return false;
                 data.push_back(*next);
             }
+            const int channel = status & 0x0F;
             if (kind == kProgramChange)
-                programs.insert(data.front());
+                track.push_back({channel, data[0], -1});
+            else if (kind == kNoteOn && data[1] > 0)
+                track.push_back({channel, -1, data[0]});
+            else if (kind == kControlChange &&
+                     (data[0] == kBankSelect || data[0] == kBankSelectLow))
+                tune.selectsBanks = true;
             running = status;
         }
     }
     return true;
+}
+
+// Of a tune whose channels' banks are known: the keys of each channel under
+// each program. The player sends each track's events in its own order, but
+// interleaves tracks only roughly in time; a channel that more than one track
+// drives therefore has every key it plays entered for every program it has.
+Selection selectionOfChannels(const Tune& tune)
+{
+    Selection selection;
+    constexpr int kChannels = 16;
+    for (int channel = 0; channel < kChannels; ++channel) {
+        const int bank = channel == kDrumChannel ? kDrumBank : 0;
+        std::vector<const std::vector<ChannelEvent>*> tracks;
+        for (const auto& track : tune.tracks) {
+            if (std::any_of(track.begin(), track.end(),
+                            [&](const ChannelEvent& event) { return event.channel == channel; }))
+                tracks.push_back(&track);
+        }
+        int program = 0; // where every channel starts
+        std::set<int> programs = {program};
+        Keys keys;
+        for (const auto* track : tracks) {
+            for (const ChannelEvent& event : *track) {
+                if (event.channel != channel)
+                    continue;
+                if (event.key < 0) {
+                    program = event.program;
+                    programs.insert(program);
+                } else if (tracks.size() == 1) {
+                    selection[{bank, program}].set(static_cast<std::size_t>(event.key));
+                } else {
+                    keys.set(static_cast<std::size_t>(event.key));
+                }
+            }
+        }
+        if (tracks.size() > 1) {
+            for (const int each : programs)
+                selection[{bank, each}] |= keys;
+        }
+    }
+    return selection;
 }
 
 // --- SoundFont 2 -----------------------------------------------------------------
@@ -163,9 +236,11 @@ constexpr qsizetype kModulatorSize = 10;
 constexpr qsizetype kGeneratorSize = 4;
 
 constexpr int kProgramAt = 20;       // in a preset header
+constexpr int kBankAt = 22;          // in a preset header
 constexpr int kPresetBagAt = 24;     // in a preset header
 constexpr int kInstrumentBagAt = 20; // in an instrument header
 constexpr int kInstrumentGenerator = 41;
+constexpr int kKeyRangeGenerator = 43;
 constexpr int kSampleGenerator = 53;
 constexpr int kSampleStartAt = 20; // start, end, loop start and loop end follow
 constexpr int kSampleLinkAt = 42;
@@ -317,11 +392,23 @@ private:
     std::vector<quint32> kept_; // old numbers, by new number
 };
 
-// Copies the zones [first, last) of one preset or instrument: the bags pointed
-// at their new places, the modulators as they are, and the generators with the
-// one that names the next level renumbered.
+// The keys that reach each item of the next level, by its old number.
+using KeysByItem = std::map<quint32, Keys>;
+
+Keys keyRange(quint32 amount)
+{
+    Keys range;
+    for (quint32 key = amount & 0xFF; key <= (amount >> 8) && key < range.size(); ++key)
+        range.set(key);
+    return range;
+}
+
+// Copies those of the zones [first, last) of one preset or instrument that can
+// sound when `keys` are struck: the bags pointed at their new places, the
+// modulators as they are, and the generators with the one that names the next
+// level renumbered. The keys that pass each zone are added to `reaching`.
 bool copyZones(const Zones& from, Zones& to, quint32 first, quint32 last, int linkGenerator,
-               Renumbering& renumber)
+               const Keys& keys, Renumbering& renumber, KeysByItem& reaching)
 {
     const auto bags = static_cast<quint32>(records(from.bags, kBagSize) - 1);
     const auto generators = static_cast<quint32>(records(from.generators, kGeneratorSize) - 1);
@@ -336,6 +423,25 @@ bool copyZones(const Zones& from, Zones& to, quint32 first, quint32 last, int li
         if (firstGenerator > lastGenerator || lastGenerator > generators ||
             firstModulator > lastModulator || lastModulator > modulators)
             return false;
+        // A key range counts only as a zone's first generator, as in the synthesizer.
+        Keys range = Keys().set();
+        std::optional<quint32> target;
+        for (quint32 generator = firstGenerator; generator < lastGenerator; ++generator) {
+            const qsizetype at = generator * kGeneratorSize;
+            const auto kind = static_cast<int>(littleEndian(from.generators, at, 2));
+            if (generator == firstGenerator && kind == kKeyRangeGenerator)
+                range = keyRange(littleEndian(from.generators, at + 2, 2));
+            if (kind == linkGenerator && !target)
+                target = littleEndian(from.generators, at + 2, 2);
+        }
+        // The synthesizer drops a zone that plays nothing unless it comes first
+        // (the global zone), and a zone none of whose keys is struck never sounds.
+        const bool global = bag == first && !target;
+        if (!global && (!target || (range & keys).none()))
+            continue;
+        if (target)
+            reaching[*target] |= range & keys;
+
         to.bags += littleEndianBytes(records(to.generators, kGeneratorSize), 2) +
                    littleEndianBytes(records(to.modulators, kModulatorSize), 2);
         to.modulators += from.modulators.mid(firstModulator * kModulatorSize,
@@ -363,30 +469,66 @@ void closeZones(const Zones& from, Zones& to)
     to.generators += from.generators.right(kGeneratorSize);
 }
 
-// Copies the headers `kept` of one level (presets or instruments), each with its
-// zones, and the closing header. The bag index of each header sits at `bagAt`.
+// Copies the headers `kept` of one level (presets or instruments), each with
+// those of its zones that the keys struck on it reach, and the closing header.
+// The bag index of each header sits at `bagAt`.
 bool copyLevel(const QByteArray& headers, qsizetype headerSize, int bagAt,
-               const std::vector<quint32>& kept, const Zones& zones, int linkGenerator,
-               Renumbering& renumber, QByteArray& keptHeaders, Zones& keptZones)
+               const std::vector<std::pair<quint32, Keys>>& kept, const Zones& zones,
+               int linkGenerator, Renumbering& renumber, KeysByItem& reaching,
+               QByteArray& keptHeaders, Zones& keptZones)
 {
     const qsizetype count = records(headers, headerSize) - 1;
     auto copyHeader = [&](qsizetype index) {
         QByteArray header = headers.mid(index * headerSize, headerSize);
-        putLittleEndian(header, bagAt, records(keptZones.bags, kBagSize), 2);
+        putLittleEndian(header, bagAt, static_cast<quint32>(records(keptZones.bags, kBagSize)), 2);
         keptHeaders += header;
     };
-    for (const quint32 index : kept) {
+    for (const auto& [index, keys] : kept) {
         if (index >= count)
             return false;
         copyHeader(index);
         if (!copyZones(zones, keptZones, littleEndian(headers, index * headerSize + bagAt, 2),
                        littleEndian(headers, (index + 1) * headerSize + bagAt, 2), linkGenerator,
-                       renumber))
+                       keys, renumber, reaching))
             return false;
     }
     copyHeader(count);
     closeZones(zones, keptZones);
     return true;
+}
+
+// The presets that can sound, with the keys struck on each: those the
+// selection names, and for a melodic or drum program the soundfont lacks,
+// program 0 of its bank, which the synthesizer plays instead.
+std::vector<std::pair<quint32, Keys>> presetsToKeep(const QByteArray& presets,
+                                                    const Selection& selection)
+{
+    std::map<std::pair<int, int>, quint32> present;
+    for (quint32 index = 0; index + 1 < records(presets, kPresetSize); ++index) {
+        const auto program =
+            static_cast<int>(littleEndian(presets, index * kPresetSize + kProgramAt, 2));
+        const auto bank = static_cast<int>(littleEndian(presets, index * kPresetSize + kBankAt, 2));
+        present.try_emplace({bank, program}, index);
+    }
+    Selection played = selection;
+    for (const auto& [preset, keys] : selection) {
+        if (preset.first != kAnyBank && !present.contains(preset))
+            played[{preset.first, 0}] |= keys;
+    }
+    std::vector<std::pair<quint32, Keys>> kept;
+    for (quint32 index = 0; index + 1 < records(presets, kPresetSize); ++index) {
+        const auto program =
+            static_cast<int>(littleEndian(presets, index * kPresetSize + kProgramAt, 2));
+        const auto bank = static_cast<int>(littleEndian(presets, index * kPresetSize + kBankAt, 2));
+        Keys keys;
+        for (const int each : {bank, kAnyBank}) {
+            if (const auto found = played.find({each, program}); found != played.end())
+                keys |= found->second;
+        }
+        if (keys.any())
+            kept.emplace_back(index, keys);
+    }
+    return kept;
 }
 
 // A stretch of sample points copied whole; samples that share points keep
@@ -537,7 +679,7 @@ int closeHeld(void* handle)
 
 } // namespace
 
-std::optional<std::set<int>> programsOf(QByteArrayView midiFile)
+std::optional<Selection> selectionOf(QByteArrayView midiFile)
 {
     Cursor in(midiFile);
     const auto id = in.take(4);
@@ -548,30 +690,30 @@ std::optional<std::set<int>> programsOf(QByteArrayView midiFile)
     const auto tracks = in.bigEndian(2);
     if (!format || !tracks || !in.take(*headerLength - 4))
         return std::nullopt;
-    std::set<int> programs;
-    for (quint32 track = 0; track < *tracks;) {
+    Tune tune;
+    while (tune.tracks.size() < *tracks) {
         const auto chunkId = in.take(4);
         const auto length = in.bigEndian(4);
         const auto body = length ? in.take(*length) : std::nullopt;
         if (!chunkId || !body)
             return std::nullopt;
-        if (*chunkId != "MTrk")
-            continue; // chunks of other kinds are passed over
-        if (!readTrack(*body, programs))
-            return std::nullopt;
-        ++track;
+        if (*chunkId == "MTrk" && !readTrack(*body, tune))
+            return std::nullopt; // chunks of other kinds are passed over
     }
-    return programs;
+    if (!tune.selectsBanks)
+        return selectionOfChannels(tune);
+    Selection selection;
+    selection[{kAnyBank, 0}].set();
+    for (const auto& track : tune.tracks) {
+        for (const ChannelEvent& event : track) {
+            if (event.key < 0)
+                selection[{kAnyBank, event.program}].set();
+        }
+    }
+    return selection;
 }
 
-std::set<int> programsToKeep(const std::set<int>& selected)
-{
-    std::set<int> programs = selected;
-    programs.insert(0);
-    return programs;
-}
-
-std::optional<QByteArray> trimmed(const QString& path, const std::set<int>& programs)
+std::optional<QByteArray> trimmed(const QString& path, const Selection& selection)
 {
     SoundFontFile file(path);
     const auto header = file.open() ? file.read(0, 12) : std::nullopt;
@@ -609,17 +751,20 @@ std::optional<QByteArray> trimmed(const QString& path, const std::set<int>& prog
         return std::nullopt;
 
     Hydra kept;
-    std::vector<quint32> presets;
-    for (quint32 index = 0; index + 1 < records(hydra->presets, kPresetSize); ++index) {
-        if (programs.contains(littleEndian(hydra->presets, index * kPresetSize + kProgramAt, 2)))
-            presets.push_back(index);
-    }
     Renumbering instruments(records(hydra->instruments, kInstrumentSize) - 1);
     Renumbering samples(records(hydra->samples, kSampleSize) - 1);
-    if (!copyLevel(hydra->presets, kPresetSize, kPresetBagAt, presets, hydra->presetZones,
-                   kInstrumentGenerator, instruments, kept.presets, kept.presetZones) ||
-        !copyLevel(hydra->instruments, kInstrumentSize, kInstrumentBagAt, instruments.kept(),
-                   hydra->instrumentZones, kSampleGenerator, samples, kept.instruments,
+    KeysByItem instrumentKeys;
+    KeysByItem sampleKeys; // not needed further: a sample has no zones
+    if (!copyLevel(hydra->presets, kPresetSize, kPresetBagAt,
+                   presetsToKeep(hydra->presets, selection), hydra->presetZones,
+                   kInstrumentGenerator, instruments, instrumentKeys, kept.presets,
+                   kept.presetZones))
+        return std::nullopt;
+    std::vector<std::pair<quint32, Keys>> keptInstruments;
+    for (const quint32 instrument : instruments.kept())
+        keptInstruments.emplace_back(instrument, instrumentKeys[instrument]);
+    if (!copyLevel(hydra->instruments, kInstrumentSize, kInstrumentBagAt, keptInstruments,
+                   hydra->instrumentZones, kSampleGenerator, samples, sampleKeys, kept.instruments,
                    kept.instrumentZones))
         return std::nullopt;
     // The other half of a stereo pair comes along, named by its new number.

@@ -6,30 +6,37 @@
 
 #include <fluidsynth.h>
 
+#include <bitset>
+#include <map>
 #include <optional>
-#include <set>
 
 // A tune needs only the few instruments it plays of the 128 in a General MIDI
-// soundfont, and the synthesizer holds every instrument it is given in memory,
-// each zone with all its parameters. These cut a soundfont down to the tune.
+// soundfont, and of those only the zones of the keys it plays; the synthesizer
+// holds every instrument it is given in memory, each zone with all its
+// parameters. These cut a soundfont down to the tune.
 namespace soundfont {
 
-// The program numbers a standard MIDI file selects, on any channel; nothing
-// when the bytes are not a MIDI file that can be read to its end.
-std::optional<std::set<int>> programsOf(QByteArrayView midiFile);
+// What a tune makes the synthesizer sound: for each bank and program, the keys
+// it plays there. A tune that selects no bank and sends no system exclusive
+// message plays bank 0 on its melodic channels and bank 128 on the drum channel,
+// from program 0 until it selects another. Of any other tune only the programs
+// are known: each (and program 0, which every channel starts on) is entered for
+// every bank (kAnyBank) with every key.
+constexpr int kAnyBank = -1;
+using Keys = std::bitset<128>;
+using Selection = std::map<std::pair<int, int>, Keys>; // by bank and program
 
-// The programs the synthesizer may sound for the tune: those it selects, and 0,
-// which every channel starts on, every drum channel included, and which stands
-// in for a bank that the soundfont lacks.
-std::set<int> programsToKeep(const std::set<int>& selected);
+// Nothing when the bytes are not a MIDI file that can be read to its end.
+std::optional<Selection> selectionOf(QByteArrayView midiFile);
 
-// A SoundFont 2 file that holds only the presets of the soundfont at `path`
-// with these program numbers (in every bank), their instruments and the samples
-// they play. Every record and sample point kept is copied unchanged but for the
-// numbers that point into the shortened tables and sample data, so a tune that
-// selects only these programs sounds the same from either. Nothing when the
+// A SoundFont 2 file that holds only what of the soundfont at `path` can sound
+// for the selection: the presets it plays keys on (or that stand in for missing
+// ones), their zones whose key range holds a key played through them, and the
+// instruments and samples those zones reach. Every record and sample point kept
+// is copied unchanged but for the numbers that point into the shortened tables
+// and sample data, so the tune sounds the same from either. Nothing when the
 // file is not a soundfont that can be read to its end.
-std::optional<QByteArray> trimmed(const QString& path, const std::set<int>& programs);
+std::optional<QByteArray> trimmed(const QString& path, const Selection& selection);
 
 // Lets `synth` load soundfonts held in memory beside those on disk; called
 // before its first load.

@@ -217,14 +217,14 @@ public:
         return found;
     }
 
-    // A note of the preset, held and let go; the frames it sounds.
-    std::vector<qint16> note(int bank, int program)
+    // A key struck on the preset, held and let go; the frames it sounds.
+    std::vector<qint16> note(int bank, int program, int key)
     {
         const int font = fluid_sfont_get_id(fluid_synth_get_sfont(synth_, 0));
         fluid_synth_program_select(synth_, 0, font, bank, program);
-        fluid_synth_noteon(synth_, 0, 60, 100);
+        fluid_synth_noteon(synth_, 0, key, 100);
         std::vector<qint16> frames = render(2000);
-        fluid_synth_noteoff(synth_, 0, 60);
+        fluid_synth_noteoff(synth_, 0, key);
         const std::vector<qint16> release = render(2000);
         frames.insert(frames.end(), release.begin(), release.end());
         return frames;
@@ -258,63 +258,95 @@ bool silent(const std::vector<qint16>& frames)
 
 // A set with a preset of program 7 to drop, whose instrument and long sample go
 // with it; program 5 in two banks, one of them a stereo pair; and program 0.
-struct TestSet
-{
-    QByteArray bytes;
-    int droppedPoints = 0;
-};
+// Sample points that each key range of the test set plays, so that the size of
+// a cut set tells which samples it kept.
+constexpr int kDroppedPoints = 20000;
+constexpr int kLowPoints = 3000;
+constexpr int kHighPoints = 5000;
+constexpr int kTomPoints = 7000;
 
-TestSet testSet(int instrumentOfProgram5 = -1)
+// Program 7 to drop with its instrument and sample; program 0 a piano whose
+// two zones split the keys at 64; program 5 in bank 0 a stereo pair, in bank
+// 128 a drum kit whose zones split the keys at 41.
+QByteArray testSet(int instrumentOfProgram5 = -1)
 {
     SoundFontBuilder set;
-    TestSet result;
-    result.droppedPoints = 20000;
-    const int dropped = set.sample("dropped", result.droppedPoints, 90);
-    const int mono = set.sample("mono", 3000, 100);
-    const int left = set.sample("left", 3000, 75, 4, 3);
-    const int right = set.sample("right", 3000, 60, 2, 2);
+    const int dropped = set.sample("dropped", kDroppedPoints, 90);
+    const int low = set.sample("low", kLowPoints, 100);
+    const int high = set.sample("high", kHighPoints, 50);
+    const int left = set.sample("left", 3000, 75, 4, 4);
+    const int right = set.sample("right", 3000, 60, 2, 3);
     const int drum = set.sample("drum", 1500, 40);
+    const int tom = set.sample("tom", kTomPoints, 30);
     const int droppedInstrument = set.instrument("dropped", {{dropped, {}}});
-    const int piano = set.instrument("piano", {{mono, {}}});
+    const int piano =
+        set.instrument("piano", {{low, {{43, 0x3F00}}}, {high, {{43, 0x7F40}, {17, 100}}}});
     const int stereo = set.instrument("stereo", {{left, {{17, -500}}}, {right, {{17, 500}}}});
-    const int kit = set.instrument("kit", {{drum, {{43, 0x7F00}}}});
+    const int kit = set.instrument("kit", {{drum, {{43, 0x2800}}}, {tom, {{43, 0x7F29}}}});
     set.preset("Dropped", 0, 7, droppedInstrument);
     set.preset("Stereo", 0, 5, instrumentOfProgram5 < 0 ? stereo : instrumentOfProgram5,
                {{48, 30}});
     set.preset("Piano", 0, 0, piano);
     set.preset("Kit", 128, 5, kit);
-    result.bytes = set.bytes();
+    return set.bytes();
+}
+
+soundfont::Keys keys(std::initializer_list<int> struck)
+{
+    soundfont::Keys result;
+    for (const int key : struck)
+        result.set(static_cast<std::size_t>(key));
     return result;
 }
 
 } // namespace
-
-TEST(MidiPrograms, EveryProgramChangeOfEveryTrackUpToItsEnd)
+TEST(MidiSelection, TheKeysOfEachChannelUnderEachOfItsPrograms)
 {
-    const QByteArray first = raw({0, 0xFF, 0x51, 3,    0x07, 0xA1, 0x20, // tempo
-                                  0, 0xF0, 3,    0x7E, 0x09, 0xF7,       // a system exclusive
-                                  0, 0xC0, 12,                           // program 12
-                                  0, 0x90, 60,   100,  10,   62,   100,  // notes, running status
-                                  0, 0xC9, 25,                           // a drum kit
-                                  0, 0xB0, 0,    1,    0,    0xE0, 0,    64}) + // bank, pitch bend
+    const QByteArray first = raw({0, 0xFF, 0x51, 3,   0x07, 0xA1, 0x20, // tempo
+                                  0, 0xC0, 12,                          // program 12
+                                  0, 0x90, 60,   100, 10,   62,   100,  // keys, running status
+                                  0, 0x90, 64,   0,                     // a key let go
+                                  0, 0x99, 36,   90,                    // a drum
+                                  0, 0xC5, 33,                          // channel 5 here...
+                                  0, 0xE0, 0,    64}) +                 // a pitch bend
                              kEndOfTrack +
                              raw({0, 0xC0, 99}); // past its end
-    const QByteArray second = raw({0, 0xC3, 49, 5, 50, 0, 0xD3, 20}) + kEndOfTrack;
-    const auto programs = soundfont::programsOf(midiFile(
+    const QByteArray second = raw({0, 0x93, 50, 80, 0, 0xC3, 49, 0, 0x93, 52, 80, 0, 0xD3, 20, 0,
+                                   0x95, 40, 90}) + // ...and there
+                              kEndOfTrack;
+    const auto selection = soundfont::selectionOf(midiFile(
         {midiChunk("MTrk", first), midiChunk("XFIH", "other"), midiChunk("MTrk", second)}, 2));
-    ASSERT_TRUE(programs);
-    EXPECT_EQ(*programs, (std::set<int>{12, 25, 49, 50}));
-    EXPECT_EQ(soundfont::programsToKeep(*programs), (std::set<int>{0, 12, 25, 49, 50}))
-        << "every channel starts on program 0";
+    ASSERT_TRUE(selection);
+    const soundfont::Selection expected = {
+        {{0, 12}, keys({60, 62})}, {{128, 0}, keys({36})}, {{0, 0}, keys({50, 40})},
+        {{0, 49}, keys({52})},     {{0, 33}, keys({40})}, // a channel two tracks drive: its keys
+                                                          // under all its programs
+    };
+    EXPECT_EQ(*selection, expected);
 }
 
-TEST(MidiPrograms, AFileThatCannotBeReadToItsEndGivesNothing)
+TEST(MidiSelection, ABankSelectOrSystemMessageLeavesOnlyTheProgramsKnown)
+{
+    const QList<QByteArray> selecting = {raw({0, 0xB0, 0, 8}), raw({0, 0xB0, 32, 1}),
+                                         raw({0, 0xF0, 3, 0x7E, 0x09, 0xF7})};
+    for (const QByteArray& event : selecting) {
+        const auto selection = soundfont::selectionOf(midiFile(
+            {midiChunk("MTrk", event + raw({0, 0xC1, 12, 0, 0x91, 60, 90}) + kEndOfTrack)}, 1));
+        ASSERT_TRUE(selection);
+        const soundfont::Keys all = soundfont::Keys().set();
+        EXPECT_EQ(*selection, (soundfont::Selection{{{soundfont::kAnyBank, 0}, all},
+                                                    {{soundfont::kAnyBank, 12}, all}}))
+            << event.toHex().constData();
+    }
+}
+
+TEST(MidiSelection, AFileThatCannotBeReadToItsEndGivesNothing)
 {
     const QByteArray good = midiFile({midiChunk("MTrk", raw({0, 0xC0, 3}) + kEndOfTrack)}, 1);
-    ASSERT_TRUE(soundfont::programsOf(good));
-    EXPECT_FALSE(soundfont::programsOf("RIFF" + good.mid(4))) << "not a MIDI file";
-    EXPECT_FALSE(soundfont::programsOf(good.left(good.size() - 2))) << "cut short";
-    EXPECT_FALSE(soundfont::programsOf(midiFile({midiChunk("MTrk", kEndOfTrack)}, 2)))
+    ASSERT_TRUE(soundfont::selectionOf(good));
+    EXPECT_FALSE(soundfont::selectionOf("RIFF" + good.mid(4))) << "not a MIDI file";
+    EXPECT_FALSE(soundfont::selectionOf(good.left(good.size() - 2))) << "cut short";
+    EXPECT_FALSE(soundfont::selectionOf(midiFile({midiChunk("MTrk", kEndOfTrack)}, 2)))
         << "a track missing";
     const QList<QByteArray> badTracks = {
         raw({0, 60, 100}),                         // data without a status
@@ -324,31 +356,65 @@ TEST(MidiPrograms, AFileThatCannotBeReadToItsEndGivesNothing)
         raw({0x81, 0x81, 0x81, 0x81, 0, 0xC0, 3}), // a five-byte delta time
     };
     for (const QByteArray& track : badTracks) {
-        EXPECT_FALSE(soundfont::programsOf(midiFile({midiChunk("MTrk", track + kEndOfTrack)}, 1)))
+        EXPECT_FALSE(soundfont::selectionOf(midiFile({midiChunk("MTrk", track + kEndOfTrack)}, 1)))
             << track.toHex().constData();
     }
 }
 
-TEST(TrimmedSoundFont, KeepsThePresetsOfItsProgramsInEveryBankAndSoundsTheSame)
+TEST(TrimmedSoundFont, KeepsWhatTheStruckKeysReachAndSoundsTheSame)
 {
     TestEnvironment environment;
-    const TestSet set = testSet();
+    const QByteArray set = testSet();
     const QString path = environment.programDir() + "/set.sf2";
-    writeFile(path, set.bytes);
+    writeFile(path, set);
 
-    const auto trimmed = soundfont::trimmed(path, {0, 5});
-    ASSERT_TRUE(trimmed);
-    EXPECT_LE(trimmed->size(), set.bytes.size() - 2 * set.droppedPoints)
-        << "the dropped sample's points are gone";
-    OfflineSynth whole;
-    OfflineSynth cut;
-    ASSERT_TRUE(whole.loadFile(path));
-    ASSERT_TRUE(cut.loadHeld(*trimmed));
-    EXPECT_EQ(cut.presets(), (std::set<std::pair<int, int>>{{0, 0}, {0, 5}, {128, 5}}));
-    for (const auto& [bank, program] : cut.presets()) {
-        const std::vector<qint16> expected = whole.note(bank, program);
-        EXPECT_FALSE(silent(expected)) << bank << ":" << program;
-        EXPECT_EQ(cut.note(bank, program), expected) << bank << ":" << program;
+    struct Case
+    {
+        const char* what;
+        soundfont::Selection selection;
+        std::set<std::pair<int, int>> presets;
+        int droppedPoints;
+    };
+    const soundfont::Keys all = soundfont::Keys().set();
+    const QList<Case> cases = {
+        {"low keys",
+         {{{0, 0}, keys({60})}, {{0, 5}, keys({60})}, {{128, 5}, keys({36})}},
+         {{0, 0}, {0, 5}, {128, 5}},
+         kDroppedPoints + kHighPoints + kTomPoints},
+        {"a missing program plays program 0 of its bank",
+         {{{0, 9}, keys({72})}, {{128, 7}, keys({45})}},
+         {{0, 0}},
+         kDroppedPoints + kLowPoints + kTomPoints},
+        {"a program in every bank",
+         {{{soundfont::kAnyBank, 5}, all}},
+         {{0, 5}, {128, 5}},
+         kDroppedPoints + kLowPoints + kHighPoints},
+    };
+    for (const Case& c : cases) {
+        const auto trimmed = soundfont::trimmed(path, c.selection);
+        ASSERT_TRUE(trimmed) << c.what;
+        EXPECT_LE(trimmed->size(), set.size() - 2 * c.droppedPoints) << c.what;
+        // Both play the same keys from the same start, reverb tails and all.
+        OfflineSynth whole;
+        OfflineSynth cut;
+        ASSERT_TRUE(whole.loadFile(path));
+        ASSERT_TRUE(cut.loadHeld(*trimmed)) << c.what;
+        EXPECT_EQ(cut.presets(), c.presets) << c.what;
+        for (const auto& [preset, struck] : c.selection) {
+            for (std::size_t key = 0; key < struck.size(); key += struck.all() ? 9 : 1) {
+                if (!struck[key])
+                    continue;
+                for (const auto& [bank, program] : c.presets) {
+                    if (preset.first != soundfont::kAnyBank && preset.first != bank)
+                        continue;
+                    const std::vector<qint16> expected =
+                        whole.note(bank, program, static_cast<int>(key));
+                    EXPECT_FALSE(silent(expected)) << c.what << " " << bank << ":" << program;
+                    EXPECT_EQ(cut.note(bank, program, static_cast<int>(key)), expected)
+                        << c.what << " " << bank << ":" << program << " key " << key;
+                }
+            }
+        }
     }
 }
 
@@ -356,17 +422,18 @@ TEST(TrimmedSoundFont, WhatCannotBeCutExactlyGivesNothing)
 {
     TestEnvironment environment;
     const QString path = environment.programDir() + "/set.sf2";
+    const soundfont::Selection selection = {{{0, 0}, keys({60})}, {{0, 5}, keys({60})}};
     auto trimmedFrom = [&](const QByteArray& bytes) {
         writeFile(path, bytes);
-        return soundfont::trimmed(path, {0, 5});
+        return soundfont::trimmed(path, selection);
     };
-    const QByteArray good = testSet().bytes;
+    const QByteArray good = testSet();
     ASSERT_TRUE(trimmedFrom(good));
-    EXPECT_FALSE(soundfont::trimmed(environment.programDir() + "/none.sf2", {0}));
-    EXPECT_FALSE(soundfont::trimmed(environment.programDir(), {0})) << "a folder";
+    EXPECT_FALSE(soundfont::trimmed(environment.programDir() + "/none.sf2", selection));
+    EXPECT_FALSE(soundfont::trimmed(environment.programDir(), selection)) << "a folder";
     EXPECT_FALSE(trimmedFrom(good.left(good.size() - 30))) << "cut short";
     EXPECT_FALSE(trimmedFrom("RIFX" + good.mid(4))) << "not RIFF";
-    EXPECT_FALSE(trimmedFrom(testSet(9).bytes)) << "a preset plays an instrument not there";
+    EXPECT_FALSE(trimmedFrom(testSet(9))) << "a preset plays an instrument not there";
 
     // A compressed sample counts its positions in bytes, not points.
     SoundFontBuilder compressed;
@@ -375,17 +442,17 @@ TEST(TrimmedSoundFont, WhatCannotBeCutExactlyGivesNothing)
     EXPECT_FALSE(trimmedFrom(compressed.bytes()));
 }
 
-TEST(TrimmedSoundFont, TheGameTuneSoundsTheSameFromItsInstrumentsAlone)
+TEST(TrimmedSoundFont, TheGameTuneSoundsTheSameFromWhatItPlaysAlone)
 {
     const QString generalMidi = QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
     if (!QFile::exists(generalMidi))
         GTEST_SKIP() << "no General MIDI soundfont (timgm6mb-soundfont) installed";
     const QByteArray tune = readFile(FROSTEL_SOURCE_DIR "/resources/music/frostel.mid");
-    const auto programs = soundfont::programsOf(tune);
-    ASSERT_TRUE(programs);
-    const auto trimmed = soundfont::trimmed(generalMidi, soundfont::programsToKeep(*programs));
+    const auto selection = soundfont::selectionOf(tune);
+    ASSERT_TRUE(selection);
+    const auto trimmed = soundfont::trimmed(generalMidi, *selection);
     ASSERT_TRUE(trimmed);
-    EXPECT_LT(trimmed->size(), QFile(generalMidi).size() / 3);
+    EXPECT_LT(trimmed->size(), QFile(generalMidi).size() / 5);
 
     OfflineSynth whole;
     OfflineSynth cut;
