@@ -209,6 +209,7 @@ int MciSequencer::close(const QString& alias)
 {
     if (devices_.erase(alias.toLower()) == 0)
         return MciInvalidDeviceName;
+    malloc_trim(0); // the synthesizer's megabytes go back to the system, not to the heap
     return MciNoError;
 }
 
