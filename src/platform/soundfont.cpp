@@ -540,12 +540,10 @@ struct Stretch
     quint32 at = 0;   // where it begins in the new sample data
 };
 
-// The sample headers `kept`, their points gathered into new sample data (and
-// the low bytes of 24-bit samples beside them), with every position moved to
-// match. The closing header follows.
+// The sample headers `kept`, their points gathered into new sample data, with
+// every position moved to match. The closing header follows.
 bool copySamples(SoundFontFile& file, const QByteArray& samples, const std::vector<quint32>& kept,
-                 const Chunk& points, const std::optional<Chunk>& lowBytes, QByteArray& keptSamples,
-                 QByteArray& keptPoints, QByteArray& keptLowBytes)
+                 const Chunk& points, QByteArray& keptSamples, QByteArray& keptPoints)
 {
     const auto available = static_cast<quint32>(points.size / 2);
     std::vector<Stretch> stretches;
@@ -571,7 +569,6 @@ bool copySamples(SoundFontFile& file, const QByteArray& samples, const std::vect
         else
             merged.push_back(stretch);
     }
-    const bool withLowBytes = lowBytes && lowBytes->size >= available;
     for (Stretch& stretch : merged) {
         stretch.at = static_cast<quint32>(keptPoints.size() / 2);
         const quint32 count = stretch.last - stretch.first;
@@ -579,15 +576,7 @@ bool copySamples(SoundFontFile& file, const QByteArray& samples, const std::vect
         if (!bytes)
             return false;
         keptPoints += *bytes;
-        if (withLowBytes) {
-            const auto low = file.read(lowBytes->body + stretch.first, count);
-            if (!low)
-                return false;
-            keptLowBytes += *low;
-        }
     }
-    if (keptLowBytes.size() % 2 != 0)
-        keptLowBytes += '\0';
 
     for (const quint32 index : kept) {
         QByteArray header = samples.mid(index * kSampleSize, kSampleSize);
@@ -726,7 +715,7 @@ std::optional<QByteArray> trimmed(const QString& path, const Selection& selectio
 
     std::optional<QByteArray> info;
     std::optional<Chunk> points;
-    std::optional<Chunk> lowBytes;
+    bool lowBytes = false;
     std::optional<Hydra> hydra;
     for (const Chunk& list : *lists) {
         const auto type =
@@ -741,13 +730,14 @@ std::optional<QByteArray> trimmed(const QString& path, const Selection& selectio
                 if (chunk.id == "smpl")
                     points = chunk;
                 else if (chunk.id == "sm24")
-                    lowBytes = chunk;
+                    lowBytes = true;
             }
         } else if (*type == "pdta") {
             hydra = readHydra(file, list);
         }
     }
-    if (!info || !points || !hydra)
+    // The low bytes of 24-bit samples are not cut along; such a set is loaded whole.
+    if (!info || !points || !hydra || lowBytes)
         return std::nullopt;
 
     Hydra kept;
@@ -774,9 +764,7 @@ std::optional<QByteArray> trimmed(const QString& path, const Selection& selectio
             samples(littleEndian(hydra->samples, at + kSampleLinkAt, 2));
     }
     QByteArray keptPoints;
-    QByteArray keptLowBytes;
-    if (!copySamples(file, hydra->samples, samples.kept(), *points, lowBytes, kept.samples,
-                     keptPoints, keptLowBytes))
+    if (!copySamples(file, hydra->samples, samples.kept(), *points, kept.samples, keptPoints))
         return std::nullopt;
     for (std::size_t i = 0; i + 1 < std::size_t(records(kept.samples, kSampleSize)); ++i) {
         const qsizetype at = qsizetype(i) * kSampleSize;
@@ -786,9 +774,7 @@ std::optional<QByteArray> trimmed(const QString& path, const Selection& selectio
         }
     }
 
-    QByteArray sampleData = chunk("smpl", keptPoints);
-    if (!keptLowBytes.isEmpty())
-        sampleData += chunk("sm24", keptLowBytes);
+    const QByteArray sampleData = chunk("smpl", keptPoints);
     const QByteArray tables =
         chunk("phdr", kept.presets) + chunk("pbag", kept.presetZones.bags) +
         chunk("pmod", kept.presetZones.modulators) + chunk("pgen", kept.presetZones.generators) +

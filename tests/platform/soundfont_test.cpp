@@ -121,9 +121,14 @@ public:
         addZone(presetZones_, presetBags_, {}, 41, instrument);
     }
 
-    QByteArray bytes() const
+    // With `lowBytes`, a 24-bit set: the low byte of every point beside the
+    // points, as a SoundFont 2.04 has it.
+    QByteArray bytes(bool lowBytes = false) const
     {
-        const QByteArray info = riffChunk("ifil", le16(2) + le16(1)) +
+        QByteArray low;
+        for (qsizetype i = 0; lowBytes && i < points_.size() / 2; ++i)
+            low.append(static_cast<char>(i * 37));
+        const QByteArray info = riffChunk("ifil", le16(2) + le16(lowBytes ? 4 : 1)) +
                                 riffChunk("isng", QByteArray("EMU8000", 8)) +
                                 riffChunk("INAM", QByteArray("Test set", 10));
         const QByteArray tables =
@@ -138,8 +143,10 @@ public:
             riffChunk("imod", QByteArray(10, '\0')) +
             riffChunk("igen", instrumentZones_.generators + QByteArray(4, '\0')) +
             riffChunk("shdr", samples_ + name20("EOS") + QByteArray(26, '\0'));
+        const QByteArray samplePoints =
+            riffChunk("smpl", points_) + (lowBytes ? riffChunk("sm24", low) : QByteArray());
         return riffChunk("RIFF", "sfbk" + riffChunk("LIST", "INFO" + info) +
-                                     riffChunk("LIST", "sdta" + riffChunk("smpl", points_)) +
+                                     riffChunk("LIST", "sdta" + samplePoints) +
                                      riffChunk("LIST", "pdta" + tables));
     }
 
@@ -218,14 +225,14 @@ public:
     }
 
     // A key struck on the preset, held and let go; the frames it sounds.
-    std::vector<qint16> note(int bank, int program, int key)
+    std::vector<float> note(int bank, int program, int key)
     {
         const int font = fluid_sfont_get_id(fluid_synth_get_sfont(synth_, 0));
         fluid_synth_program_select(synth_, 0, font, bank, program);
         fluid_synth_noteon(synth_, 0, key, 100);
-        std::vector<qint16> frames = render(2000);
+        std::vector<float> frames = render(2000);
         fluid_synth_noteoff(synth_, 0, key);
-        const std::vector<qint16> release = render(2000);
+        const std::vector<float> release = render(2000);
         frames.insert(frames.end(), release.begin(), release.end());
         return frames;
     }
@@ -238,10 +245,11 @@ public:
     }
     bool playing() const { return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING; }
 
-    std::vector<qint16> render(int frames)
+    std::vector<float> render(int frames)
     {
-        std::vector<qint16> stereo(2 * static_cast<std::size_t>(frames));
-        fluid_synth_write_s16(synth_, frames, stereo.data(), 0, 2, stereo.data(), 1, 2);
+        // In floating point, so that no difference is rounded away.
+        std::vector<float> stereo(2 * static_cast<std::size_t>(frames));
+        fluid_synth_write_float(synth_, frames, stereo.data(), 0, 2, stereo.data(), 1, 2);
         return stereo;
     }
 
@@ -251,9 +259,9 @@ private:
     fluid_player_t* player_ = nullptr;
 };
 
-bool silent(const std::vector<qint16>& frames)
+bool silent(const std::vector<float>& frames)
 {
-    return std::all_of(frames.begin(), frames.end(), [](qint16 value) { return value == 0; });
+    return std::all_of(frames.begin(), frames.end(), [](float value) { return value == 0; });
 }
 
 // A set with a preset of program 7 to drop, whose instrument and long sample go
@@ -268,7 +276,7 @@ constexpr int kTomPoints = 7000;
 // Program 7 to drop with its instrument and sample; program 0 a piano whose
 // two zones split the keys at 64; program 5 in bank 0 a stereo pair, in bank
 // 128 a drum kit whose zones split the keys at 41.
-QByteArray testSet(int instrumentOfProgram5 = -1)
+QByteArray testSet(int instrumentOfProgram5 = -1, bool lowBytes = false)
 {
     SoundFontBuilder set;
     const int dropped = set.sample("dropped", kDroppedPoints, 90);
@@ -288,7 +296,7 @@ QByteArray testSet(int instrumentOfProgram5 = -1)
                {{48, 30}});
     set.preset("Piano", 0, 0, piano);
     set.preset("Kit", 128, 5, kit);
-    return set.bytes();
+    return set.bytes(lowBytes);
 }
 
 soundfont::Keys keys(std::initializer_list<int> struck)
@@ -364,9 +372,7 @@ TEST(MidiSelection, AFileThatCannotBeReadToItsEndGivesNothing)
 TEST(TrimmedSoundFont, KeepsWhatTheStruckKeysReachAndSoundsTheSame)
 {
     TestEnvironment environment;
-    const QByteArray set = testSet();
     const QString path = environment.programDir() + "/set.sf2";
-    writeFile(path, set);
 
     struct Case
     {
@@ -391,6 +397,8 @@ TEST(TrimmedSoundFont, KeepsWhatTheStruckKeysReachAndSoundsTheSame)
          kDroppedPoints + kLowPoints + kHighPoints},
     };
     for (const Case& c : cases) {
+        const QByteArray set = testSet();
+        writeFile(path, set);
         const auto trimmed = soundfont::trimmed(path, c.selection);
         ASSERT_TRUE(trimmed) << c.what;
         EXPECT_LE(trimmed->size(), set.size() - 2 * c.droppedPoints) << c.what;
@@ -407,7 +415,7 @@ TEST(TrimmedSoundFont, KeepsWhatTheStruckKeysReachAndSoundsTheSame)
                 for (const auto& [bank, program] : c.presets) {
                     if (preset.first != soundfont::kAnyBank && preset.first != bank)
                         continue;
-                    const std::vector<qint16> expected =
+                    const std::vector<float> expected =
                         whole.note(bank, program, static_cast<int>(key));
                     EXPECT_FALSE(silent(expected)) << c.what << " " << bank << ":" << program;
                     EXPECT_EQ(cut.note(bank, program, static_cast<int>(key)), expected)
@@ -434,6 +442,7 @@ TEST(TrimmedSoundFont, WhatCannotBeCutExactlyGivesNothing)
     EXPECT_FALSE(trimmedFrom(good.left(good.size() - 30))) << "cut short";
     EXPECT_FALSE(trimmedFrom("RIFX" + good.mid(4))) << "not RIFF";
     EXPECT_FALSE(trimmedFrom(testSet(9))) << "a preset plays an instrument not there";
+    EXPECT_FALSE(trimmedFrom(testSet(-1, true))) << "24-bit samples";
 
     // A compressed sample counts its positions in bytes, not points.
     SoundFontBuilder compressed;
@@ -463,7 +472,7 @@ TEST(TrimmedSoundFont, TheGameTuneSoundsTheSameFromWhatItPlaysAlone)
     bool sounded = false;
     int block = 0;
     while (whole.playing()) {
-        const std::vector<qint16> expected = whole.render(4096);
+        const std::vector<float> expected = whole.render(4096);
         ASSERT_EQ(cut.render(4096), expected) << "at block " << block;
         sounded = sounded || !silent(expected);
         ++block;
