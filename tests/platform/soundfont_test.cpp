@@ -68,6 +68,16 @@ const QByteArray kEndOfTrack = raw({0, 0xFF, 0x2F, 0});
 
 // --- SoundFont files ---
 
+// A text of the INFO list: zero-terminated, padded to an even length.
+QByteArray zeroTerminated(const char* text)
+{
+    QByteArray bytes(text);
+    bytes.append('\0');
+    if (bytes.size() % 2 != 0)
+        bytes.append('\0');
+    return bytes;
+}
+
 QByteArray name20(const char* text)
 {
     QByteArray name(text);
@@ -129,8 +139,8 @@ public:
         for (qsizetype i = 0; lowBytes && i < points_.size() / 2; ++i)
             low.append(static_cast<char>(i * 37));
         const QByteArray info = riffChunk("ifil", le16(2) + le16(lowBytes ? 4 : 1)) +
-                                riffChunk("isng", QByteArray("EMU8000", 8)) +
-                                riffChunk("INAM", QByteArray("Test set", 10));
+                                riffChunk("isng", zeroTerminated("EMU8000")) +
+                                riffChunk("INAM", zeroTerminated("Test set"));
         const QByteArray tables =
             riffChunk("phdr", presets_ + name20("EOP") + le16(0) + le16(0) + le16(presetBags_) +
                                   QByteArray(12, '\0')) +
