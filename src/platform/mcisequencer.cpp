@@ -64,8 +64,8 @@ fluid_audio_driver_t* startAudio(fluid_settings_t* settings, fluid_synth_t* synt
 }
 
 // Of a General MIDI soundfont only what the tune plays: all of it would take
-// some twelve megabytes more. A tune or soundfont that cannot be
-// cut is loaded whole.
+// some twelve megabytes more. A tune or soundfont that cannot be cut is loaded
+// whole.
 bool loadSoundFont(fluid_synth_t* synth, const QString& soundFont, const QByteArray& tune)
 {
     if (const auto selection = soundfont::selectionOf(tune)) {
