@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/setup.sh"
 install_missing_packages
 
-build_frostel -DFROSTEL_BUILD_TESTS=ON
+build_frostel -DFROSTEL_BUILD_TESTS=ON -DFROSTEL_BUILD_BENCHMARKS=OFF
 (cd "$FROSTEL_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" "$@")
 
 sanitizers="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"

@@ -7,11 +7,12 @@
 # are kept in bench/report.json inside it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
-install_missing_packages
+install_missing_packages "${FROSTEL_BENCH_PACKAGES[@]}"
 
 cmake -S "$FROSTEL_ROOT" -B "$FROSTEL_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DFROSTEL_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$FROSTEL_BUILD" --target frostel_bench --parallel "$(nproc)"
+cmake --build "$FROSTEL_BUILD" --target frostel_bench frostel frostel_emptywindow program_folder \
+  --parallel "$(nproc)"
 
 # Each benchmark runs in a process of its own, so that one that crashes costs
 # only its own figure.
@@ -31,8 +32,25 @@ for name in $("$bench" --benchmark_list_tests "$@" 2>/dev/null | sed 's|/.*||' |
   fi
 done
 
-# benchmark | what is measured | figure (time, or a counter's name) | unit |
-# comparison | target
+# The real program's start beside an empty window's, on a real X server; it
+# obeys a --benchmark_filter as the others do.
+filter=""
+for option in "$@"; do
+  case "$option" in --benchmark_filter=*) filter="${option#*=}" ;; esac
+done
+name=StartupBesideAnEmptyWindow
+if [ -z "$filter" ] || grep -Eq -- "$filter" <<<"$name"; then
+  echo "running $name" >&2
+  status=0
+  bash "$FROSTEL_ROOT/bench/startup.sh" "$FROSTEL_BUILD/frostel" \
+    "$FROSTEL_BUILD/bench/frostel_emptywindow" >>"$json" 2>>"$log" || status=$?
+  if [ "$status" -ne 0 ]; then
+    crashed+="$name|$status"$'\n'
+  fi
+fi
+
+# benchmark | what is measured | figure (time, cpu_time or a counter's name) |
+# unit | comparison | target; a comparison "-" is a figure shown without one
 targets='GetLangLookup|Text lookup (GetLang)|time|us|<=|2
 SaveIniIntoA4KbFile|Settings write into a 4 KB file (SaveIni), processor time|cpu_time|us|<=|1000
 LoadGameWindow|Loading the game window|time|ms|<=|50
@@ -43,99 +61,77 @@ VerzoegerungWhileQuitting|Processor, share of one core, 1.5-second Verzoegerung 
 ResidentMemoryWithTheBoardShown|Resident memory with the board shown|resident_MB|MB|<=|80
 BM_ReadForPlayFullList|Vocabulary read for play, 32,767 entries|time|ms|<=|15
 DrawAndSetUpAWord|Drawing and setting up a word|time|ms|<=|2
-WaitingTenSecondsForNextWord|Processor, share of one core, 10 s before Next word|cpu_percent_of_one_core|%|<|2'
+WaitingTenSecondsForNextWord|Processor, share of one core, 10 s before Next word|cpu_percent_of_one_core|%|<|2
+StartupBesideAnEmptyWindow|Resident memory 5 s after start, above an empty window|resident_MB_above_window|MB|<=|20
+StartupBesideAnEmptyWindow|  the game, music playing|game_resident_MB|MB|-|-
+StartupBesideAnEmptyWindow|  an empty maximised window with a menu bar|window_resident_MB|MB|-|-
+StartupBesideAnEmptyWindow|First window (the game'"'"'s splash), times the empty window'"'"'s|first_window_ratio|x|<=|1.5
+StartupBesideAnEmptyWindow|  the game'"'"'s splash|game_first_window_ms|ms|-|-
+StartupBesideAnEmptyWindow|  the empty window|window_first_window_ms|ms|-|-
+StartupBesideAnEmptyWindow|  the game window, after the 2.5 s splash|game_window_ms|ms|-|-'
 
-# Google Benchmark writes one "key": value pair a line; each benchmark is one
-# object in the "benchmarks" list. Prints the table and a summary.
-awk -v targets="$targets" -v crashed="$crashed" '
-function unquote(text) {
-    sub(/,$/, "", text)
-    if (text ~ /^".*"$/)
-        text = substr(text, 2, length(text) - 2)
-    return text
+# One line a row, fields split by the unit separator (so that empty ones stay): what is measured, the figure (empty when
+# there is none), its unit, the target and the verdict. Google Benchmark writes
+# one JSON document a run; they are read as one list.
+rows="$(jq -rs --arg targets "$targets" --arg crashed "$crashed" '
+def scale: {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1};
+def inUnit($from; $to): . * (scale | .[$from]) / (scale | .[$to]);
+def exitText: if . > 128 then "crashed (signal \(. - 128))" else "failed (exit status \(.))" end;
+
+([.[] | .benchmarks[]? | select(.run_type != "aggregate")
+  | {key: (.run_name // .name | sub("/.*"; "")), value: .}] | from_entries) as $runs
+| ($crashed | split("\n") | map(select(. != "") | split("|") | {key: .[0], value: (.[1] | tonumber)})
+  | from_entries) as $exits
+| ($targets | split("\n") | map(split("|"))) as $rows
+| ($rows | map(.[0])) as $listed
+| ($rows[] as [$name, $what, $field, $unit, $compare, $target]
+   | "\($compare) \($target) \($unit)" as $goal
+   | (if $runs[$name].error_occurred then null else $runs[$name] end) as $run
+   | if $compare == "-" then [$what, (if $exits[$name] then null else $run[$field]? end) // "", $unit, "-", ""]
+     elif $exits[$name] then [$what, "", $unit, $goal, ($exits[$name] | exitText)]
+     elif $runs[$name] == null then [$what, "", $unit, $goal, "not measured"]
+     elif $runs[$name].error_occurred then [$what, "", $unit, $goal, "failed: \($runs[$name].error_message)"]
+     else (if $field == "time" then $run.real_time | inUnit($run.time_unit; $unit)
+          elif $field == "cpu_time" then $run.cpu_time | inUnit($run.time_unit; $unit)
+          else $run[$field] end) as $figure
+       | if $figure == null then [$what, "", $unit, $goal, "not measured (no \($field))"]
+         else ($target | tonumber) as $limit
+           | (if $compare == "<" then $figure < $limit else $figure <= $limit end) as $met
+           | [$what, $figure, $unit, $goal, (if $met then "meets" else "MISSES" end)]
+         end
+     end),
+  ($runs | to_entries[] | select(.key as $name | ($listed | any(. == $name)) | not)
+   | select($exits[.key] == null) | .value as $run
+   | [.key, ($run.real_time | inUnit($run.time_unit; "ms")), "ms", "-", "no target"]),
+  ($exits | to_entries[] | select(.key as $name | ($listed | any(. == $name)) | not)
+   | [.key, "", "", "-", (.value | exitText)])
+| map(tostring) | join("\u001f")
+' "$json")"
+
+figure() {
+  LC_NUMERIC=C awk -v value="$1" 'BEGIN {
+    printf(value >= 100 ? "%.0f" : value >= 1 ? "%.2f" : "%.3g", value) }'
 }
-function inUnit(value, from, to,    scale) {
-    scale["ns"] = 1e-9; scale["us"] = 1e-6; scale["ms"] = 1e-3; scale["s"] = 1
-    return value * scale[from] / scale[to]
-}
-function figure(value) {
-    return value >= 100 ? sprintf("%.0f", value) : value >= 1 ? sprintf("%.2f", value) : sprintf("%.3g", value)
-}
-function keep(    base) {
-    if (!("run_name" in record) || record["run_type"] == "aggregate")
-        return
-    base = record["run_name"]
-    sub(/\/.*/, "", base)
-    seen[base] = 1
-    order[++count] = base
-    for (key in record)
-        value[base, key] = record[key]
-}
-/"benchmarks": \[/ { inList = 1; next }
-inList && /^ *\{/ { delete record; next }
-inList && /^ *\}/ { keep(); next }
-inList && /^ *"[^"]+": / {
-    line = $0
-    sub(/^ *"/, "", line)
-    key = line; sub(/".*/, "", key)
-    sub(/^[^"]*": */, "", line)
-    record[key] = unquote(line)
-}
-END {
-    crashes = split(crashed, crashLines, "\n")
-    for (i = 1; i <= crashes; ++i) {
-        if (split(crashLines[i], c, "|") == 2)
-            exitStatus[c[1]] = c[2] > 128 ? "crashed (signal " c[2] - 128 ")" : "failed (exit status " c[2] ")"
-    }
-    rows = split(targets, lines, "\n")
-    printf "%-52s %12s  %-10s %s\n", "measure", "figure", "target", "verdict"
-    printf "%-52s %12s  %-10s %s\n", "-------", "------", "------", "-------"
-    for (i = 1; i <= rows; ++i) {
-        split(lines[i], t, "|")
-        name = t[1]; listed[name] = 1
-        target = t[5] " " t[6] " " t[4]
-        if (name in exitStatus) {
-            printf "%-52s %12s  %-10s %s\n", t[2], "-", target, exitStatus[name]
-            ++failed
-            continue
-        }
-        if (!(name in seen)) {
-            printf "%-52s %12s  %-10s %s\n", t[2], "-", target, "not measured"
-            ++missing
-            continue
-        }
-        if (value[name, "error_occurred"] == "true") {
-            printf "%-52s %12s  %-10s %s\n", t[2], "-", target, "failed: " value[name, "error_message"]
-            ++failed
-            continue
-        }
-        if (t[3] == "time")
-            measured = inUnit(value[name, "real_time"], value[name, "time_unit"], t[4])
-        else if ((name, t[3]) in value)
-            measured = value[name, t[3]] + 0
-        else {
-            printf "%-52s %12s  %-10s %s\n", t[2], "-", target, "not measured (no " t[3] ")"
-            ++missing
-            continue
-        }
-        met = t[5] == "<" ? measured < t[6] : measured <= t[6]
-        printf "%-52s %12s  %-10s %s\n", t[2], figure(measured) " " t[4], target, met ? "meets" : "MISSES"
-        if (met) ++meets; else ++misses
-    }
-    for (i = 1; i <= count; ++i) {
-        name = order[i]
-        if (name in listed || name in exitStatus)
-            continue
-        printf "%-52s %12s  %-10s %s\n", name, figure(inUnit(value[name, "real_time"], value[name, "time_unit"], "ms")) " ms", "-", "no target"
-    }
-    for (name in exitStatus) {
-        if (!(name in listed)) {
-            printf "%-52s %12s  %-10s %s\n", name, "-", "-", exitStatus[name]
-            ++failed
-        }
-    }
-    printf "\n%d met, %d missed, %d not measured, %d failed\n", meets, misses, missing, failed
-}' "$json"
+
+format="%-64s %12s  %-10s %s\n"
+printf "$format" "measure" "figure" "target" "verdict"
+printf "$format" "-------" "------" "------" "-------"
+meets=0 misses=0 missing=0 failed=0
+while IFS=$'\x1f' read -r what value unit goal verdict; do
+  shown="-"
+  if [ -n "$value" ]; then
+    shown="$(figure "$value") $unit"
+  fi
+  printf "$format" "$what" "$shown" "$goal" "$verdict"
+  case "$verdict" in
+  meets) meets=$((meets + 1)) ;;
+  MISSES) misses=$((misses + 1)) ;;
+  "" | "no target") ;;
+  "not measured"*) missing=$((missing + 1)) ;;
+  *) failed=$((failed + 1)) ;;
+  esac
+done <<<"$rows"
+printf "\n%d met, %d missed, %d not measured, %d failed\n" "$meets" "$misses" "$missing" "$failed"
 
 cpu="$(grep -m1 '^model name' /proc/cpuinfo | sed 's/^[^:]*: *//')"
 memory="$(awk '/^MemTotal:/ { printf "%.1f GB", $2 / 1048576 }' /proc/meminfo)"

@@ -14,11 +14,19 @@ FROSTEL_PACKAGES=(
   xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
   qt6-wayland weston libweston-10-dev
   desktop-file-utils appstream groff-base dpkg-dev file
+  jq
 )
 
+# Only bench/report.sh needs these: a sound server for the start-up benchmark,
+# whose music must really play. It runs on a socket of its own; installed with
+# every build it would stand beside the desktop's own sound server.
+FROSTEL_BENCH_PACKAGES=(pulseaudio pulseaudio-utils)
+
+# install_missing_packages [MORE PACKAGES...]: the game's packages and any more
+# named, those that are missing.
 install_missing_packages() {
   local missing=()
-  for package in "${FROSTEL_PACKAGES[@]}"; do
+  for package in "${FROSTEL_PACKAGES[@]}" "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$package")
     fi

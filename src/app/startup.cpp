@@ -10,6 +10,7 @@
 #include "frame/wait.h"
 #include "game/game.h"
 #include "platform/atomicfile.h"
+#include "platform/clock.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/systeminfo.h"
@@ -18,6 +19,13 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QWindow>
+
+namespace {
+
+constexpr double kLongestSplashWait = 0.2; // seconds
+
+} // namespace
 
 void chooseStartupLanguage()
 {
@@ -43,6 +51,20 @@ void removeLeftoverTemporaryFiles()
         atomicfile::removeLeftovers(folder);
 }
 
+void showAndDraw(QWidget& window)
+{
+    window.show();
+    Clock& clock = services::clock();
+    const float shown = clock.secondsSinceMidnight();
+    clock.handleEventsFor(0); // what the display has answered already
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
+        const double waited = clock.secondsSinceMidnight() - shown;
+        if (waited < 0 || waited >= kLongestSplashWait)
+            return; // past midnight, or a display that shows nothing
+        clock.handleEventsFor(kLongestSplashWait - waited);
+    }
+}
+
 int runFrostel(QApplication& application)
 {
     InstanceLock instance(language::GetTempDir());
@@ -59,7 +81,7 @@ int runFrostel(QApplication& application)
 
     InfoDialog::SplashPending = true;
     auto* splash = new InfoDialog;
-    splash->show();
+    showAndDraw(*splash);
 
     GameWindow window;
     TerminationSignal termination;

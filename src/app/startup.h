@@ -1,10 +1,16 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 // The start procedure: single instance, start-up language, language table, the
 // game window loaded and shown. Returns the program's exit code.
 int runFrostel(QApplication& application);
+
+// Shows the window and handles events until the display has it on screen (and
+// so drawn), for at most a fifth of a second: the splash is up before the game
+// window is built behind it, so the player sees the program start at once.
+void showAndDraw(QWidget& window);
 
 // The start-up language: the stored one, else German for a German locale and
 // English for any other.

@@ -1,15 +1,20 @@
 #include "mcisequencer.h"
 
+#include "platform/regularfile.h"
+#include "platform/soundfont.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <fluidsynth.h>
 
+#include <malloc.h>
 #include <string>
 
 namespace {
 
 constexpr double kGain = 0.8; // the soundfont is very quiet at the synthesizer's default
+constexpr qint64 kLargestMidiFile = 16 * 1024 * 1024;
 
 QStringList splitWords(const QString& command)
 {
@@ -58,13 +63,26 @@ fluid_audio_driver_t* startAudio(fluid_settings_t* settings, fluid_synth_t* synt
     return new_fluid_audio_driver(settings, synth);
 }
 
+// Of a General MIDI soundfont only what the tune plays: all of it would take
+// some twelve megabytes more. A tune or soundfont that cannot be cut is loaded
+// whole.
+bool loadSoundFont(fluid_synth_t* synth, const QString& soundFont, const QByteArray& tune)
+{
+    if (const auto selection = soundfont::selectionOf(tune)) {
+        const auto font = soundfont::trimmed(soundFont, *selection);
+        if (font && soundfont::loadHeld(synth, *font))
+            return true;
+    }
+    return fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) != FLUID_FAILED;
+}
+
 } // namespace
 
 // One open MIDI file with its own synthesizer. Any part may be missing; the
 // device is then silent.
 struct MciSequencer::Device
 {
-    Device(const QByteArray& file, const MciSequencer::Options& options)
+    Device(const QString& file, const MciSequencer::Options& options)
     {
         settings = new_fluid_settings();
         if (!settings)
@@ -73,11 +91,16 @@ struct MciSequencer::Device
         synth = new_fluid_synth(settings);
         if (!synth)
             return;
-        const QByteArray soundFont = QFile::encodeName(options.soundFont);
-        if (options.soundFont.isEmpty() || fluid_synth_sfload(synth, soundFont.constData(), 1) < 0)
+        soundfont::allowHeld(synth, settings);
+        const regularfile::Contents tune =
+            regularfile::read(file, kLargestMidiFile, regularfile::Links::Follow);
+        if (tune.failure != regularfile::Failure::None || options.soundFont.isEmpty() ||
+            !loadSoundFont(synth, options.soundFont, tune.bytes))
             return;
         player = new_fluid_player(synth);
-        if (!player || fluid_player_add(player, file.constData()) != FLUID_OK)
+        if (!player ||
+            fluid_player_add_mem(player, tune.bytes.constData(),
+                                 static_cast<std::size_t>(tune.bytes.size())) != FLUID_OK)
             return;
         if (options.audioOutput)
             driver = startAudio(settings, synth);
@@ -166,7 +189,10 @@ int MciSequencer::open(const QStringList& words)
     if (!fluid_is_midifile(fileName.constData()))
         return MciInvalidFile;
 
-    devices_.emplace(alias.toLower(), std::make_unique<Device>(fileName, options_));
+    devices_.emplace(alias.toLower(), std::make_unique<Device>(file, options_));
+    // Loading freed a good deal on its way (the soundfont's tables, the parsed
+    // tune); the heap gives it back to the system instead of keeping it.
+    malloc_trim(0);
     return MciNoError;
 }
 
@@ -183,6 +209,7 @@ int MciSequencer::close(const QString& alias)
 {
     if (devices_.erase(alias.toLower()) == 0)
         return MciInvalidDeviceName;
+    malloc_trim(0); // the synthesizer's megabytes go back to the system, not to the heap
     return MciNoError;
 }
 

@@ -28,8 +28,9 @@ enum MciError : int
 //
 // Command words, the device type and aliases match without regard to case; a name
 // with blanks can be put in double quotes. The MIDI file plays through FluidSynth
-// with a General MIDI soundfont. A missing soundfont or audio device leaves the
-// device open but silent; nothing here ever shows a message.
+// with a General MIDI soundfont, of which only the instruments the file selects
+// are loaded. A missing soundfont or audio device leaves the device open but
+// silent; nothing here ever shows a message.
 class MciSequencer
 {
 public:

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,22 @@ TEST(StartUp, TheStoredLanguageWinsOverTheLocale)
     chooseStartupLanguage();
     EXPECT_EQ(language::LanguageOffset(), 5000);
     qunsetenv("LC_ALL");
+}
+
+TEST(StartUp, TheSplashIsOnScreenBeforeTheGameGoesOnAndNeverHoldsItUp)
+{
+    TestEnvironment environment;
+    QWidget splash;
+    showAndDraw(splash);
+    ASSERT_TRUE(splash.windowHandle());
+    EXPECT_TRUE(splash.windowHandle()->isExposed());
+    EXPECT_EQ(environment.clock.totalWaited(), 0) << "it was on screen at once";
+
+    QWidget hidden; // a display that never puts it on screen
+    hidden.setAttribute(Qt::WA_DontShowOnScreen);
+    const double before = environment.clock.totalWaited();
+    showAndDraw(hidden);
+    EXPECT_NEAR(environment.clock.totalWaited() - before, 0.2, 0.01);
 }
 
 TEST(StartUp, OnlyOneInstanceRuns)
