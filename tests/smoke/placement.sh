@@ -7,14 +7,14 @@
 # usage: placement.sh PATH/TO/frostel
 set -euo pipefail
 executable="$(realpath "$1")"
-for tool in xvfb-run openbox xdotool xwininfo xprop; do
+for tool in Xvfb openbox xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "placement: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 
 # Everything below runs inside its own X server.
 if [ -z "${FROSTEL_PLACEMENT_DISPLAY:-}" ]; then
   export FROSTEL_PLACEMENT_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" bash "$0" "$@"
+  exec bash "$(dirname "$0")/xvfb.sh" 1280x1024 bash "$0" "$@"
 fi
 
 work="$(mktemp -d)"

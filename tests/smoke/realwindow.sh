@@ -7,14 +7,14 @@
 # usage: realwindow.sh PATH/TO/frostel
 set -euo pipefail
 executable="$(realpath "$1")"
-for tool in xvfb-run xdotool xwd; do
+for tool in Xvfb xdotool xwd; do
   command -v "$tool" >/dev/null || { echo "realwindow: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 
 # Everything below runs inside its own X server.
 if [ -z "${FROSTEL_REALWINDOW_DISPLAY:-}" ]; then
   export FROSTEL_REALWINDOW_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" bash "$0" "$@"
+  exec bash "$(dirname "$0")/xvfb.sh" 1280x1024 bash "$0" "$@"
 fi
 
 word="Banane"

@@ -3,7 +3,13 @@
 # second start ends at once, closes the first the way a log-out does, and checks
 # the settings file that closing wrote.
 set -euo pipefail
-executable="$1"
+executable="$(realpath "$1")"
+
+# Everything below runs inside its own X server.
+if [ -z "${FROSTEL_SMOKE_DISPLAY:-}" ]; then
+  export FROSTEL_SMOKE_DISPLAY=1
+  exec bash "$(dirname "$0")/xvfb.sh" 1280x1024 bash "$0" "$@"
+fi
 work="$(mktemp -d)"
 trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -19,7 +25,7 @@ export XDG_RUNTIME_DIR="$work/runtime"
 export LC_ALL=C.UTF-8
 export QT_QPA_PLATFORM=xcb # the real X server, whatever the test run chose
 
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/program/frostel" &
+"$work/program/frostel" &
 pid=$!
 
 for _ in $(seq 1 200); do
@@ -30,7 +36,7 @@ done
 sleep 4 # past the splash
 
 kill -0 "$pid" || { echo "the game did not keep running"; exit 1; }
-timeout 20 xvfb-run -a "$work/program/frostel" || { echo "the second start did not end at once"; exit 1; }
+timeout 20 "$work/program/frostel" || { echo "the second start did not end at once"; exit 1; }
 kill -0 "$pid" || { echo "the second start ended the first"; exit 1; }
 
 pkill -TERM -f "^$work/program/frostel"
