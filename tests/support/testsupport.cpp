@@ -279,3 +279,13 @@ void handOver(const QString& path)
         ::chown(QFile::encodeName(path).constData(), kUnprivilegedUser, kUnprivilegedGroup) != 0)
         throw std::runtime_error("cannot hand the file over");
 }
+
+void handOverAll(const QString& folder)
+{
+    handOver(folder);
+    QDirIterator below(folder,
+                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+    while (below.hasNext())
+        handOver(below.next());
+}

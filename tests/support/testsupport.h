@@ -185,3 +185,5 @@ private:
 // rights. True when the body returned true.
 bool runUnprivileged(const std::function<bool()>& body);
 void handOver(const QString& path);
+// Hands over a folder and everything below it.
+void handOverAll(const QString& folder);
