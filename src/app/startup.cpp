@@ -10,9 +10,7 @@
 #include "frame/wait.h"
 #include "game/game.h"
 #include "platform/atomicfile.h"
-#include "platform/clock.h"
 #include "platform/instancelock.h"
-#include "platform/services.h"
 #include "platform/systeminfo.h"
 #include "platform/terminationsignal.h"
 #include "vocabulary/vocabularyfile.h"
@@ -54,15 +52,13 @@ void removeLeftoverTemporaryFiles()
 void showAndDraw(QWidget& window)
 {
     window.show();
-    Clock& clock = services::clock();
-    const float shown = clock.secondsSinceMidnight();
-    clock.handleEventsFor(0); // what the display has answered already
-    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
-        const double waited = clock.secondsSinceMidnight() - shown;
-        if (waited < 0 || waited >= kLongestSplashWait)
-            return; // past midnight, or a display that shows nothing
-        clock.handleEventsFor(kLongestSplashWait - waited);
-    }
+    // Nothing closes the program before its game window exists.
+    const bool closing = false;
+    const Ticket ticket(closing);
+    handleEvents(ticket); // what the display has answered already
+    // A display that never shows the window costs the longest wait, no more.
+    waitUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); }, ticket,
+              kLongestSplashWait);
 }
 
 int runFrostel(QApplication& application)

@@ -41,9 +41,19 @@ bool handleEvents(const Ticket& ticket)
     return ticket.current();
 }
 
-bool waitUntil(const std::function<bool()>& done, const Ticket& ticket)
+bool waitUntil(const std::function<bool()>& done, const Ticket& ticket, double longestSeconds)
 {
-    while (ticket.current() && !done())
-        services::clock().handleEventsFor(-1);
+    Clock& clock = services::clock();
+    const float start = clock.secondsSinceMidnight();
+    while (ticket.current() && !done()) {
+        if (longestSeconds < 0) {
+            clock.handleEventsFor(-1);
+            continue;
+        }
+        const double waited = clock.secondsSinceMidnight() - start;
+        if (waited < 0 || waited >= longestSeconds)
+            break;
+        clock.handleEventsFor(longestSeconds - waited);
+    }
     return ticket.current();
 }

@@ -40,5 +40,6 @@ bool Verzoegerung(double seconds, const Ticket& ticket);
 // Handles the events already pending.
 bool handleEvents(const Ticket& ticket);
 
-// Waits until `done()` holds.
-bool waitUntil(const std::function<bool()>& done, const Ticket& ticket);
+// Waits until `done()` holds, and at most `longestSeconds` when that is not
+// negative; a wait with a limit that runs over midnight ends at midnight.
+bool waitUntil(const std::function<bool()>& done, const Ticket& ticket, double longestSeconds = -1);
