@@ -2,6 +2,7 @@
 
 #include "errors/errorscope.h"
 #include "frame/settings.h"
+#include "frame/wait.h"
 #include "platform/mcisequencer.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -40,7 +41,7 @@ void MakeMusic()
     ErrorScope::run(modules::Allgemein, "MakeMusic", [&] {
         mci::sendCommand(QStringLiteral("open sequencer!frostel.mid alias midi"));
         mci::sendCommand(QStringLiteral("play midi"));
-        QCoreApplication::processEvents();
+        handleEvents();
     });
 }
 

@@ -41,6 +41,11 @@ bool handleEvents(const Ticket& ticket)
     return ticket.current();
 }
 
+void handleEvents()
+{
+    services::clock().handleEventsFor(0);
+}
+
 bool waitUntil(const std::function<bool()>& done, const Ticket& ticket, double longestSeconds)
 {
     Clock& clock = services::clock();

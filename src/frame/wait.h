@@ -39,6 +39,8 @@ bool Verzoegerung(double seconds, const Ticket& ticket);
 
 // Handles the events already pending.
 bool handleEvents(const Ticket& ticket);
+// The same for code that goes on with no word of its own afterwards.
+void handleEvents();
 
 // Waits until `done()` holds, and at most `longestSeconds` when that is not
 // negative; a wait with a limit that runs over midnight ends at midnight.
