@@ -10,17 +10,17 @@ FROSTEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
-  libgtest-dev libbenchmark-dev libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core xdotool x11-apps x11-utils openbox
+  libgtest-dev libclang-rt-14-dev
+  xvfb fonts-dejavu-core xdotool x11-apps x11-utils openbox
   qt6-wayland weston libweston-10-dev
   desktop-file-utils appstream groff-base dpkg-dev file
-  jq
 )
 
-# Only bench/report.sh needs these: a sound server for the start-up benchmark,
-# whose music must really play. It runs on a socket of its own; installed with
-# every build it would stand beside the desktop's own sound server.
-FROSTEL_BENCH_PACKAGES=(pulseaudio pulseaudio-utils)
+# Only bench/report.sh needs these: the benchmark library, jq for its figures,
+# xvfb-run's xauth, and a sound server for the start-up benchmark, whose music
+# must really play. The sound server runs on a socket of its own; installed with
+# every build it would stand beside the desktop's own.
+FROSTEL_BENCH_PACKAGES=(libbenchmark-dev jq xauth pulseaudio pulseaudio-utils)
 
 # install_missing_packages [MORE PACKAGES...]: the game's packages and any more
 # named, those that are missing.
