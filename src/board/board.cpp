@@ -51,6 +51,9 @@ Board::Board(QWidget* parent) : QWidget(parent)
     B_Folge->setObjectName(QStringLiteral("B_Folge"));
     B_Folge->resize(kPictureSize);
     B_Folge->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The story's pictures cover their label whole, so the background under it
+    // is not drawn again at every step of a picture growing into place.
+    B_Folge->setAttribute(Qt::WA_OpaquePaintEvent);
     B_Folge->hide();
 
     auto* templateField = new QLabel(this);
@@ -308,7 +311,8 @@ void Board::showPlayers(const BoardView& view)
         QLabel* label = Spieler[p];
         if (!shownOnce_ || view.names[p] != shown_.names[p])
             label->setText(fitName(view.names[p], label->font(), label->width()));
-        setPlayerColours(p, p == view.onTurn);
+        if (!shownOnce_ || view.onTurn != shown_.onTurn)
+            setPlayerColours(p, p == view.onTurn);
         label->setVisible(p < view.players);
         for (int j = 0; j < kMarksPerPlayer; ++j)
             Punkt[p * kMarksPerPlayer + j]->setVisible(j < view.scores[p]);
