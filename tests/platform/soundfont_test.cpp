@@ -3,7 +3,6 @@
 #include "support/testsupport.h"
 
 #include <QFile>
-#include <QtEndian>
 
 #include <fluidsynth.h>
 
@@ -14,27 +13,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray le16(quint32 value)
-{
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(static_cast<quint16>(value), bytes.data());
-    return bytes;
-}
-
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
 
 QByteArray riffChunk(const char* id, const QByteArray& body)
 {

@@ -1,27 +1,14 @@
 #include "platform/wavesound.h"
 
+#include "support/testsupport.h"
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QRandomGenerator>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray le16(quint16 value)
-{
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
 
 QByteArray chunk(const char* id, const QByteArray& body, qint64 declaredSize = -1)
 {

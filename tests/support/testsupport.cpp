@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <csignal>
@@ -221,6 +222,27 @@ std::vector<std::string> tabStopsFrom(QWidget* first)
             break;
     }
     return visited;
+}
+
+QByteArray le16(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

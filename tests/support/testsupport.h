@@ -159,6 +159,12 @@ double meanDifference(const QImage& first, const QImage& second);
 // window back to it. The window must be active.
 std::vector<std::string> tabStopsFrom(QWidget* first);
 
+// Numbers as binary file formats store them: 16 and 32 bits, least significant
+// byte first, or 32 bits, most significant first.
+QByteArray le16(quint16 value);
+QByteArray le32(quint32 value);
+QByteArray be32(quint32 value);
+
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
