@@ -1,5 +1,6 @@
 #include "mcisequencer.h"
 
+#include "platform/heldsoundfont.h"
 #include "platform/regularfile.h"
 #include "platform/soundfont.h"
 

@@ -1,3 +1,4 @@
+#include "platform/heldsoundfont.h"
 #include "platform/soundfont.h"
 
 #include "support/testsupport.h"
