@@ -5,7 +5,6 @@
 #include "platform/soundfont.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <fluidsynth.h>
 
@@ -83,7 +82,7 @@ bool loadSoundFont(fluid_synth_t* synth, const QString& soundFont, const QByteAr
 // device is then silent.
 struct MciSequencer::Device
 {
-    Device(const QString& file, const MciSequencer::Options& options)
+    Device(const QByteArray& tune, const MciSequencer::Options& options)
     {
         settings = new_fluid_settings();
         if (!settings)
@@ -93,15 +92,11 @@ struct MciSequencer::Device
         if (!synth)
             return;
         soundfont::allowHeld(synth, settings);
-        const regularfile::Contents tune =
-            regularfile::read(file, kLargestMidiFile, regularfile::Links::Follow);
-        if (tune.failure != regularfile::Failure::None || options.soundFont.isEmpty() ||
-            !loadSoundFont(synth, options.soundFont, tune.bytes))
+        if (options.soundFont.isEmpty() || !loadSoundFont(synth, options.soundFont, tune))
             return;
         player = new_fluid_player(synth);
-        if (!player ||
-            fluid_player_add_mem(player, tune.bytes.constData(),
-                                 static_cast<std::size_t>(tune.bytes.size())) != FLUID_OK)
+        if (!player || fluid_player_add_mem(player, tune.constData(),
+                                            static_cast<std::size_t>(tune.size())) != FLUID_OK)
             return;
         if (options.audioOutput)
             driver = startAudio(settings, synth);
@@ -182,15 +177,25 @@ int MciSequencer::open(const QStringList& words)
         return MciMissingParameter;
     if (isOpen(alias))
         return MciDuplicateAlias;
-    if (!QFileInfo(file).isFile())
+    // Read once: what is checked is what plays.
+    const regularfile::Contents tune =
+        regularfile::read(file, kLargestMidiFile, regularfile::Links::Follow);
+    switch (tune.failure) {
+    case regularfile::Failure::None:
+        break;
+    case regularfile::Failure::NoFolder:
+    case regularfile::Failure::NoFile:
+    case regularfile::Failure::NotRegular:
         return MciFileNotFound;
+    default:
+        return MciInvalidFile;
+    }
+    if (!tune.bytes.startsWith("MThd"))
+        return MciInvalidFile;
     static const bool quiet = (quietenFluidSynth(), true);
     Q_UNUSED(quiet);
-    const QByteArray fileName = QFile::encodeName(file);
-    if (!fluid_is_midifile(fileName.constData()))
-        return MciInvalidFile;
 
-    devices_.emplace(alias.toLower(), std::make_unique<Device>(file, options_));
+    devices_.emplace(alias.toLower(), std::make_unique<Device>(tune.bytes, options_));
     // Loading freed a good deal on its way (the soundfont's tables, the parsed
     // tune); the heap gives it back to the system instead of keeping it.
     malloc_trim(0);
