@@ -1,9 +1,9 @@
 #include "benchsupport.h"
 
 #include "app/gamewindow.h"
+#include "files/cp1252.h"
+#include "files/programdir.h"
 #include "frame/languagetable.h"
-#include "platform/cp1252.h"
-#include "platform/programdir.h"
 
 #include <QCoreApplication>
 #include <QDir>

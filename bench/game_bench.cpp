@@ -4,8 +4,8 @@
 #include "app/gamewindow.h"
 #include "benchsupport.h"
 #include "board/board.h"
+#include "desktop/services.h"
 #include "game/game.h"
-#include "platform/services.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -2,9 +2,9 @@
 
 #include "benchsupport.h"
 
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/cp1252.h"
 
 #include <QDir>
 #include <QFile>

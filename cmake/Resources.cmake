@@ -25,7 +25,7 @@ foreach(file ${PICTURE_FILES})
   list(APPEND RESOURCE_FILES ${file})
 endforeach()
 
-qt_add_resources(frostel_platform frostel_resources PREFIX "/" BASE ${CMAKE_SOURCE_DIR}
+qt_add_resources(frostel_files frostel_resources PREFIX "/" BASE ${CMAKE_SOURCE_DIR}
                  FILES ${RESOURCE_FILES})
 
 # What the program reads beside itself, so that the build folder is a working

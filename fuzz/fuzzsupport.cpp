@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "platform/cp1252.h"
-#include "platform/programdir.h"
+#include "files/cp1252.h"
+#include "files/programdir.h"
 
 #include <QDir>
 #include <QFile>

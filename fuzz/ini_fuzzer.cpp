@@ -6,9 +6,9 @@
 // Input: section, key and value (each ended by a backslash and one more
 // character), then the file.
 
+#include "files/cp1252.h"
+#include "files/inifile.h"
 #include "fuzzsupport.h"
-#include "platform/cp1252.h"
-#include "platform/inifile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

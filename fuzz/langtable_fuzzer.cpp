@@ -2,9 +2,9 @@
 // temporary folder is replaced by the input, and every message must read as the
 // settings-file reader reads that key, cut to the longest text, never stale.
 
+#include "files/inifile.h"
 #include "frame/languagetable.h"
 #include "fuzzsupport.h"
-#include "platform/inifile.h"
 
 #include <QFile>
 #include <QList>

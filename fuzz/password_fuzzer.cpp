@@ -7,8 +7,8 @@
 // Windows-1252, so that characters outside the code page come in too.
 
 #include "dialogs/options/passwordlock.h"
+#include "files/cp1252.h"
 #include "fuzzsupport.h"
-#include "platform/cp1252.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

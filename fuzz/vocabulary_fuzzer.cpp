@@ -9,10 +9,10 @@
 // the limit needs a file of more than 32767 entries; the unit tests read one,
 // here it would slow every other input down.)
 
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "fuzzsupport.h"
-#include "platform/cp1252.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

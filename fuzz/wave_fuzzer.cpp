@@ -2,7 +2,7 @@
 // samples that lie wholly inside the bytes, in whole frames.
 
 #include "fuzzsupport.h"
-#include "platform/wavesound.h"
+#include "sound/wavesound.h"
 
 #include <cstdint>
 

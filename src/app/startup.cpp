@@ -1,18 +1,18 @@
 #include "startup.h"
 
 #include "app/gamewindow.h"
+#include "desktop/terminationsignal.h"
+#include "dialogs/errorreport/errorreportwindow.h"
 #include "dialogs/info/infodialog.h"
 #include "errors/errorprotocol.h"
-#include "errors/errorreportwindow.h"
+#include "files/atomicfile.h"
+#include "files/instancelock.h"
+#include "files/systeminfo.h"
 #include "frame/languagetable.h"
 #include "frame/maker.h"
 #include "frame/settings.h"
 #include "frame/wait.h"
 #include "game/game.h"
-#include "platform/atomicfile.h"
-#include "platform/instancelock.h"
-#include "platform/systeminfo.h"
-#include "platform/terminationsignal.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "pictures.h"
 
 #include "errors/runtimeerror.h"
-#include "platform/resources.h"
+#include "files/resources.h"
 
 namespace pictures {
 
@@ -26,12 +26,40 @@ QPixmap fromImage(std::optional<QImage> image, qreal ratio)
     return QPixmap::fromImage(*std::move(image));
 }
 
+// "@2x" before the extension, or at the end of a name without one.
+QString atScale(const QString& path, int scale)
+{
+    if (scale == 1)
+        return path;
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > path.lastIndexOf(u'/') ? path.left(dot) + suffix + path.mid(dot) : path + suffix;
+}
+
+std::optional<QImage> read(const QString& path)
+{
+    QImage image(path);
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
 } // namespace
+
+std::optional<QImage> bitmap(int id, int scale)
+{
+    return read(atScale(resources::pathOf(QStringLiteral("BITMAP"), id), scale));
+}
+
+std::optional<QImage> picture(const QString& name, int scale)
+{
+    return read(atScale(QStringLiteral(":/pictures/") + name, scale));
+}
 
 QPixmap named(const QString& fileName, qreal ratio)
 {
     const int scale = scaleFor(ratio);
-    return fromImage(resources::picture(fileName, scale), scale);
+    return fromImage(picture(fileName, scale), scale);
 }
 
 QPixmap letterCell(int cell, qreal ratio)
@@ -58,13 +86,13 @@ int sequenceBitmapId(int motif, int step)
 QPixmap sequencePicture(int motif, int step, qreal ratio)
 {
     const int scale = scaleFor(ratio);
-    return fromImage(resources::bitmap(sequenceBitmapId(motif, step), scale), scale);
+    return fromImage(bitmap(sequenceBitmapId(motif, step), scale), scale);
 }
 
 QPixmap background(int motif, qreal ratio)
 {
     const int scale = scaleFor(ratio);
-    return fromImage(resources::bitmap(200 + motif, scale), scale);
+    return fromImage(bitmap(200 + motif, scale), scale);
 }
 
 QPixmap scoreSymbol(int motif, qreal ratio)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
+
+#include <optional>
 
 // The board's pictures: the letter sheet cut into cells, the picture stories of
 // the five motifs, their backgrounds and score symbols. Each is made for the
@@ -25,6 +28,13 @@ QPixmap background(int motif, qreal ratio);
 QPixmap scoreSymbol(int motif, qreal ratio);
 
 QPixmap named(const QString& fileName, qreal ratio);
+
+// The pictures as the resources hold them: numbered ones (":/BITMAP/101") and
+// named ones of the window design (":/pictures/letters.png"). Each is there also
+// drawn at twice its size, under Qt's name for it: scale 2 reads
+// ":/BITMAP/101@2x" and ":/pictures/letters@2x.png".
+std::optional<QImage> bitmap(int id, int scale = 1);
+std::optional<QImage> picture(const QString& name, int scale = 1);
 
 // The room a picture takes on the board: its pixels over its ratio.
 QSize boardSize(const QPixmap& picture);

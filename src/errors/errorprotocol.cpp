@@ -1,10 +1,10 @@
 #include "errorprotocol.h"
 
-#include "platform/atomicfile.h"
-#include "platform/cp1252.h"
-#include "platform/programdir.h"
-#include "platform/text.h"
-#include "platform/userfolder.h"
+#include "files/atomicfile.h"
+#include "files/cp1252.h"
+#include "files/programdir.h"
+#include "files/text.h"
+#include "files/userfolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/systeminfo.h"
+#include "files/systeminfo.h"
 
 #include <QDateTime>
 #include <QString>

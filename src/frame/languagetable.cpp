@@ -1,11 +1,11 @@
 #include "languagetable.h"
 
 #include "errors/errorscope.h"
-#include "platform/atomicfile.h"
-#include "platform/cachedinifile.h"
-#include "platform/resources.h"
-#include "platform/tempdir.h"
-#include "platform/text.h"
+#include "files/atomicfile.h"
+#include "files/cachedinifile.h"
+#include "files/resources.h"
+#include "files/tempdir.h"
+#include "files/text.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 #include "settings.h"
 
 #include "errors/errorscope.h"
-#include "platform/inifile.h"
-#include "platform/userfolder.h"
+#include "files/inifile.h"
+#include "files/userfolder.h"
 
 #include <algorithm>
 

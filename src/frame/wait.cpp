@@ -1,8 +1,7 @@
 #include "wait.h"
 
 #include "errors/errorscope.h"
-#include "platform/clock.h"
-#include "platform/services.h"
+#include "frame/clock.h"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 #include "game/game.h"
 
 #include "board/board.h"
+#include "desktop/dialogs.h"
+#include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
 
 #include <QWidget>
 

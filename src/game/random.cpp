@@ -1,8 +1,7 @@
 #include "random.h"
 
 #include "errors/errorscope.h"
-#include "platform/clock.h"
-#include "platform/services.h"
+#include "frame/clock.h"
 
 #include <bit>
 #include <cmath>

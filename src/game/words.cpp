@@ -3,14 +3,14 @@
 #include "game/game.h"
 
 #include "board/board.h"
+#include "desktop/dialogs.h"
+#include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "frame/sound.h"
 #include "game/random.h"
 #include "game/vocabularysource.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
+#include "sound/sound.h"
 
 #include <QApplication>
 

@@ -1,13 +1,13 @@
 #include "vocabularyeditor.h"
 #include "ui_vocabularyeditor.h"
 
+#include "desktop/dialogs.h"
+#include "desktop/screenmetrics.h"
+#include "desktop/services.h"
 #include "errors/errorscope.h"
+#include "files/regularfile.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/dialogs.h"
-#include "platform/regularfile.h"
-#include "platform/screenmetrics.h"
-#include "platform/services.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QCollator>

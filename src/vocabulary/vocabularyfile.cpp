@@ -1,14 +1,14 @@
 #include "vocabularyfile.h"
 
 #include "errors/errorscope.h"
+#include "files/atomicfile.h"
+#include "files/cp1252.h"
+#include "files/programdir.h"
+#include "files/regularfile.h"
+#include "files/text.h"
+#include "files/userfolder.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/atomicfile.h"
-#include "platform/cp1252.h"
-#include "platform/programdir.h"
-#include "platform/regularfile.h"
-#include "platform/text.h"
-#include "platform/userfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "app/gamewindow.h"
 #include "app/startup.h"
+#include "files/instancelock.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/instancelock.h"
 
 #include "support/testsupport.h"
 

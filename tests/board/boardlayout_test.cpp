@@ -1,7 +1,7 @@
 #include "board/board.h"
 #include "board/clickableimage.h"
 #include "board/pictures.h"
-#include "platform/resources.h"
+#include "files/resources.h"
 
 #include "support/gamefixture.h"
 
@@ -98,12 +98,12 @@ TEST_F(BoardLayoutTest, PictureSetsShowTheirNumberedPictures)
     view.pictureStep = 4;
     board.show(view);
     EXPECT_EQ(board.picture()->pixmap().toImage(),
-              QPixmap::fromImage(*resources::bitmap(135)).toImage());
+              QPixmap::fromImage(*pictures::bitmap(135)).toImage());
     view.motif = 4;
     view.pictureStep = 2;
     board.show(view);
     EXPECT_EQ(board.picture()->pixmap().toImage(),
-              QPixmap::fromImage(*resources::bitmap(143)).toImage());
+              QPixmap::fromImage(*pictures::bitmap(143)).toImage());
     board.Motiv_Wahl(4, true);
     for (int i = 0; i < 32; ++i)
         EXPECT_EQ(board.scoreMark(i)->pixmap().toImage(), pictures::scoreSymbol(4, 1).toImage());

@@ -6,9 +6,9 @@
 #include "board/clickableimage.h"
 #include "board/pictures.h"
 #include "dialogs/info/infodialog.h"
+#include "files/resources.h"
 #include "frame/languagetable.h"
 #include "game/game.h"
-#include "platform/resources.h"
 
 #include "support/gamefixture.h"
 
@@ -72,7 +72,7 @@ TEST_F(HiDpi, TheBoardShowsEveryPictureAtTwiceTheSizeInTheSameRoom)
         EXPECT_EQ(board.field(i)->size(), QSize(27, 32));
     }
     expectDoubled(board.picture()->pixmap(), QSize(160, 160), "picture");
-    EXPECT_EQ(board.picture()->pixmap().toImage(), *resources::bitmap(135, 2));
+    EXPECT_EQ(board.picture()->pixmap().toImage(), *pictures::bitmap(135, 2));
     EXPECT_EQ(board.picture()->size(), QSize(160, 160));
     expectDoubled(board.clothesline()->pixmap(), QSize(600, 120), "clothesline");
     EXPECT_EQ(board.clothesline()->size(), QSize(600, 120));

@@ -1,8 +1,8 @@
 #include "dialogs/options/passwordlock.h"
 
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/cp1252.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "frame/languagetable.h"
 
-#include "platform/resources.h"
+#include "files/resources.h"
 #include "support/testsupport.h"
 
 #include <QDir>

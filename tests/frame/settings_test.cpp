@@ -1,6 +1,6 @@
 #include "frame/settings.h"
 
-#include "platform/programdir.h"
+#include "files/programdir.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>

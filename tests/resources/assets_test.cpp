@@ -1,8 +1,9 @@
 // Every picture, sound, the music, the help and the shipped vocabularies: present,
 // numbered as the game addresses them, and of the right size and format.
 
-#include "platform/cp1252.h"
-#include "platform/resources.h"
+#include "board/pictures.h"
+#include "files/cp1252.h"
+#include "files/resources.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -33,18 +34,18 @@ TEST(Assets, PictureStoriesBackgroundsAndSymbols)
     for (int motif = 0; motif < 5; ++motif) {
         for (int step = 0; step < 10; ++step) {
             const int id = 101 + 10 * motif + step;
-            expectPicture(resources::bitmap(id).value_or(QImage()), QSize(160, 160),
+            expectPicture(pictures::bitmap(id).value_or(QImage()), QSize(160, 160),
                           "bitmap " + std::to_string(id));
         }
-        expectPicture(resources::bitmap(200 + motif).value_or(QImage()), QSize(640, 480),
+        expectPicture(pictures::bitmap(200 + motif).value_or(QImage()), QSize(640, 480),
                       "background " + std::to_string(200 + motif));
         const QSize symbol = motif == 4 ? QSize(26, 27) : QSize(32, 32);
         expectPicture(
-            resources::picture(QStringLiteral("symbol%1.png").arg(motif)).value_or(QImage()),
-            symbol, "symbol " + std::to_string(motif));
+            pictures::picture(QStringLiteral("symbol%1.png").arg(motif)).value_or(QImage()), symbol,
+            "symbol " + std::to_string(motif));
     }
-    EXPECT_FALSE(resources::bitmap(100)) << "nothing is numbered below the first story";
-    EXPECT_FALSE(resources::bitmap(151)) << "nothing is numbered past the last story";
+    EXPECT_FALSE(pictures::bitmap(100)) << "nothing is numbered below the first story";
+    EXPECT_FALSE(pictures::bitmap(151)) << "nothing is numbered past the last story";
 }
 
 TEST(Assets, BoardPictures)
@@ -56,12 +57,12 @@ TEST(Assets, BoardPictures)
         {"tool_hint.png", {32, 32}},  {"tool_options.png", {32, 32}},
         {"tool_help.png", {32, 32}}};
     for (const auto& [name, size] : pictures)
-        expectPicture(resources::picture(QString::fromLatin1(name)).value_or(QImage()), size, name);
+        expectPicture(pictures::picture(QString::fromLatin1(name)).value_or(QImage()), size, name);
     for (int flag = 0; flag < 7; ++flag)
-        expectPicture(resources::picture(QStringLiteral("flag%1.png").arg(flag)).value_or(QImage()),
+        expectPicture(pictures::picture(QStringLiteral("flag%1.png").arg(flag)).value_or(QImage()),
                       QSize(32, 20), "flag " + std::to_string(flag));
     for (const char* name : {"info1.png", "info2.png", "frostel.png"})
-        EXPECT_TRUE(resources::picture(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(pictures::picture(QString::fromLatin1(name))) << name;
 }
 
 TEST(Assets, EveryPictureComesAlsoDrawnAtTwiceItsSize)
@@ -79,9 +80,9 @@ TEST(Assets, EveryPictureComesAlsoDrawnAtTwiceItsSize)
             ++singles;
             const bool numbered = folder.endsWith(QStringLiteral("BITMAP"));
             const std::optional<QImage> single =
-                numbered ? resources::bitmap(name.toInt()) : resources::picture(name);
+                numbered ? pictures::bitmap(name.toInt()) : pictures::picture(name);
             const std::optional<QImage> doubled =
-                numbered ? resources::bitmap(name.toInt(), 2) : resources::picture(name, 2);
+                numbered ? pictures::bitmap(name.toInt(), 2) : pictures::picture(name, 2);
             ASSERT_TRUE(single) << qPrintable(name) << " is no picture";
             ASSERT_TRUE(doubled) << qPrintable(name) << " at twice the size is missing";
             EXPECT_EQ(doubled->size(), single->size() * 2) << qPrintable(name);

@@ -2,9 +2,9 @@
 
 #include "board/board.h"
 #include "board/pictures.h"
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "game/game.h"
-#include "platform/cp1252.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
-#include "platform/programdir.h"
-#include "platform/services.h"
-#include "platform/userfolder.h"
+#include "desktop/services.h"
+#include "files/programdir.h"
+#include "files/userfolder.h"
 
 #include <QApplication>
 #include <QDateTime>

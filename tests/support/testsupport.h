@@ -1,9 +1,9 @@
 #pragma once
 
+#include "desktop/desktop.h"
+#include "desktop/dialogs.h"
 #include "errors/errorreporter.h"
-#include "platform/clock.h"
-#include "platform/desktop.h"
-#include "platform/dialogs.h"
+#include "frame/clock.h"
 
 #include <QImage>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "vocabulary/vocabularyeditor.h"
 
+#include "desktop/screenmetrics.h"
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/cp1252.h"
-#include "platform/screenmetrics.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // four-digit keys (language index and message number), each value followed by a
 // TAB, and a NUL after the last line.
 
-#include "platform/cp1252.h"
+#include "files/cp1252.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,9 +2,8 @@
 
 #include "board/pictures.h"
 #include "errors/errorscope.h"
+#include "frame/clock.h"
 #include "frame/languagetable.h"
-#include "platform/clock.h"
-#include "platform/services.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

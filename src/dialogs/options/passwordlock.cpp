@@ -1,11 +1,11 @@
 #include "passwordlock.h"
 
+#include "desktop/dialogs.h"
+#include "desktop/services.h"
 #include "errors/errorscope.h"
+#include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/cp1252.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
 
 #include <algorithm>
 #include <array>

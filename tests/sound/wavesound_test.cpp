@@ -1,4 +1,4 @@
-#include "platform/wavesound.h"
+#include "sound/wavesound.h"
 
 #include "support/testsupport.h"
 

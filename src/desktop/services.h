@@ -4,15 +4,15 @@ class Clock;
 class Dialogs;
 class Desktop;
 
-// The platform services the whole program shares. The start procedure installs
+// The desktop services the whole program shares. The start procedure installs
 // the real ones; tests install a virtual clock, scripted dialogs and a recording
 // desktop.
 namespace services {
 
-Clock& clock();
 Dialogs& dialogs();
 Desktop& desktop();
 
+// Installs the clock too (null: the real one).
 void install(Clock* clock, Dialogs* dialogs, Desktop* desktop);
 
 } // namespace services

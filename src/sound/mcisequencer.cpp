@@ -1,8 +1,8 @@
 #include "mcisequencer.h"
 
-#include "platform/heldsoundfont.h"
-#include "platform/regularfile.h"
-#include "platform/soundfont.h"
+#include "files/regularfile.h"
+#include "sound/heldsoundfont.h"
+#include "sound/soundfont.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "platform/inifile.h"
+#include "files/inifile.h"
 
 #include "support/testsupport.h"
 

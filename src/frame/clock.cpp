@@ -32,3 +32,24 @@ void SystemClock::singleShot(int milliseconds, QObject* context, std::function<v
 {
     QTimer::singleShot(milliseconds, context, std::move(action));
 }
+
+namespace {
+
+SystemClock systemClock;
+Clock* currentClock = &systemClock;
+
+} // namespace
+
+namespace services {
+
+Clock& clock()
+{
+    return *currentClock;
+}
+
+void installClock(Clock* clock)
+{
+    currentClock = clock ? clock : &systemClock;
+}
+
+} // namespace services

@@ -1,4 +1,4 @@
-#include "platform/mcisequencer.h"
+#include "sound/mcisequencer.h"
 
 #include "support/testsupport.h"
 

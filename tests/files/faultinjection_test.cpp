@@ -1,10 +1,10 @@
 // Real write failures under the settings file and the vocabulary files: a file
 // size limit stops writes for root too, a folder in the way stops the rename.
 
+#include "files/instancelock.h"
+#include "files/programdir.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/instancelock.h"
-#include "platform/programdir.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 

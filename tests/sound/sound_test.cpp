@@ -1,7 +1,7 @@
-#include "frame/sound.h"
+#include "sound/sound.h"
 
 #include "frame/settings.h"
-#include "platform/mcisequencer.h"
+#include "sound/mcisequencer.h"
 #include "support/testsupport.h"
 
 #include <QCoreApplication>

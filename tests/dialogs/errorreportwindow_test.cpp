@@ -1,7 +1,7 @@
-#include "errors/errorreportwindow.h"
+#include "dialogs/errorreport/errorreportwindow.h"
 
 #include "errors/errorscope.h"
-#include "platform/programdir.h"
+#include "files/programdir.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

@@ -1,27 +1,20 @@
 #include "services.h"
 
-#include "clock.h"
 #include "desktop.h"
 #include "dialogs.h"
+#include "frame/clock.h"
 
 namespace {
 
-SystemClock systemClock;
 QtDialogs qtDialogs;
 SystemDesktop systemDesktop;
 
-Clock* currentClock = &systemClock;
 Dialogs* currentDialogs = &qtDialogs;
 Desktop* currentDesktop = &systemDesktop;
 
 } // namespace
 
 namespace services {
-
-Clock& clock()
-{
-    return *currentClock;
-}
 
 Dialogs& dialogs()
 {
@@ -35,7 +28,7 @@ Desktop& desktop()
 
 void install(Clock* clock, Dialogs* dialogs, Desktop* desktop)
 {
-    currentClock = clock ? clock : &systemClock;
+    services::installClock(clock);
     currentDialogs = dialogs ? dialogs : &qtDialogs;
     currentDesktop = desktop ? desktop : &systemDesktop;
 }

@@ -4,12 +4,12 @@
 // over.
 
 #include "errors/errorprotocol.h"
+#include "files/atomicfile.h"
+#include "files/cp1252.h"
+#include "files/inifile.h"
+#include "files/regularfile.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/atomicfile.h"
-#include "platform/cp1252.h"
-#include "platform/inifile.h"
-#include "platform/regularfile.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 

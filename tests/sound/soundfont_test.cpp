@@ -1,5 +1,5 @@
-#include "platform/heldsoundfont.h"
-#include "platform/soundfont.h"
+#include "sound/heldsoundfont.h"
+#include "sound/soundfont.h"
 
 #include "support/testsupport.h"
 

@@ -1,8 +1,8 @@
-#include "platform/userfolder.h"
+#include "files/userfolder.h"
 
 #include "errors/errorprotocol.h"
+#include "files/programdir.h"
 #include "frame/settings.h"
-#include "platform/programdir.h"
 #include "support/testsupport.h"
 
 #include <QDir>

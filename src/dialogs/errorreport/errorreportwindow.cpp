@@ -1,13 +1,13 @@
 #include "errorreportwindow.h"
 
-#include "errorprotocol.h"
-#include "platform/desktop.h"
-#include "platform/dialogs.h"
-#include "platform/programdir.h"
-#include "platform/regularfile.h"
-#include "platform/services.h"
-#include "platform/systeminfo.h"
-#include "platform/wrappingbuttons.h"
+#include "desktop/desktop.h"
+#include "desktop/dialogs.h"
+#include "desktop/services.h"
+#include "desktop/wrappingbuttons.h"
+#include "errors/errorprotocol.h"
+#include "files/programdir.h"
+#include "files/regularfile.h"
+#include "files/systeminfo.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errorreporter.h"
+#include "errors/errorreporter.h"
 
 #include <QDateTime>
 #include <QDialog>

@@ -1,12 +1,11 @@
 #include "sound.h"
 
 #include "errors/errorscope.h"
+#include "files/resources.h"
 #include "frame/settings.h"
 #include "frame/wait.h"
-#include "platform/mcisequencer.h"
-#include "platform/resources.h"
-#include "platform/services.h"
-#include "platform/wavesound.h"
+#include "sound/mcisequencer.h"
+#include "sound/wavesound.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,10 +1,10 @@
 // A process killed in the middle of a write leaves the old file or the new one
 // on disk, whole, never a mixture or a part of one.
 
+#include "files/atomicfile.h"
+#include "files/inifile.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
-#include "platform/atomicfile.h"
-#include "platform/inifile.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 

@@ -29,3 +29,11 @@ public:
     void handleEventsFor(double seconds) override;
     void singleShot(int milliseconds, QObject* context, std::function<void()> action) override;
 };
+
+// The clock the whole program goes by. Tests install a virtual one.
+namespace services {
+
+Clock& clock();
+void installClock(Clock* clock); // null: the system clock
+
+} // namespace services

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tunekeys.h"
+#include "sound/tunekeys.h"
 
 #include <QByteArray>
 #include <QString>

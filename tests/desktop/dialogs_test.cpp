@@ -1,4 +1,4 @@
-#include "platform/dialogs.h"
+#include "desktop/dialogs.h"
 
 #include <QApplication>
 #include <QDialog>
