@@ -42,7 +42,7 @@ std::optional<QMap<int, QString>> readMessages(const QString& path, QTextStream&
         }
         const int number = match.captured(1).toInt();
         const QString text = match.captured(2);
-        if (number < 100 || number > 349 || messages.contains(number)) {
+        if (number < 100 || messages.contains(number)) {
             errors << where << "message number out of range or repeated\n";
             valid = false;
         } else if (!cp1252::canEncode(text) || text.contains(u'\r') || text.size() > kLongestText) {
