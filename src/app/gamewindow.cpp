@@ -2,6 +2,7 @@
 
 #include "app/helpwindow.h"
 #include "app/shutdown.h"
+#include "app/windowhost.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
 #include "desktop/desktop.h"
@@ -32,28 +33,29 @@
 
 #include <algorithm>
 
-namespace {} // namespace
-
 GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(modules::frmMain);
     board_ = new Board(this);
     setCentralWidget(board_);
     vocabulary_ = std::make_unique<LanguageVocabulary>();
-    game_ = new Game(*board_, *this, *vocabulary_);
+    host_ = std::make_unique<WindowHost>(*this, *board_);
+    game_ = std::make_unique<Game>(*host_, *vocabulary_);
     createMenus();
 
-    connect(board_, &Board::keyClicked, game_, &Game::imgAlpha_click);
-    connect(board_, &Board::toolButtonClicked, game_, &Game::PicBut_click);
-    connect(board_, &Board::flagClicked, game_, &Game::imgLang_Click);
-    connect(game_, &Game::languageChanged, this, [this] {
+    Game* game = game_.get();
+    connect(board_, &Board::keyClicked, game, &Game::imgAlpha_click);
+    connect(board_, &Board::toolButtonClicked, game, &Game::PicBut_click);
+    connect(board_, &Board::flagClicked, game, &Game::imgLang_Click);
+    connect(game, &Game::changed, board_, [this] { board_->show(game_->view()); });
+    connect(game, &Game::languageChanged, this, [this] {
         Sprache();
         qttranslation::apply(language::LanguageOffset());
     });
-    connect(game_, &Game::closeRequested, this, &GameWindow::close);
-    connect(game_, &Game::optionsMenuRequested, this,
+    connect(game, &Game::closeRequested, this, &GameWindow::close);
+    connect(game, &Game::optionsMenuRequested, this,
             [this] { popUp(mnuOption, toolbar::Options); });
-    connect(game_, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, toolbar::Help); });
+    connect(game, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, toolbar::Help); });
     connect(this, &GameWindow::firstActivated, this, [] {
         if (settings().Music != 0)
             MakeMusic();
@@ -64,7 +66,8 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
 GameWindow::~GameWindow()
 {
     qApp->removeEventFilter(this);
-    delete game_; // it holds on to the board, so it goes before the board does
+    // The game ends its paused procedures while the board it shows still stands.
+    game_->stop();
 }
 
 // The two menus open only from toolbar buttons 3 and 4; a menu bar would show
@@ -182,7 +185,7 @@ void GameWindow::mnuUeber_Click()
 void GameWindow::layOut()
 {
     board_->positionieren(static_cast<int>(game_->state().CurrentWord.size()), settings().Anzahl);
-    game_->present();
+    board_->show(game_->view());
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
@@ -334,7 +337,7 @@ void GameWindow::closeEvent(QCloseEvent* event)
 void GameWindow::Form_Unload()
 {
     unloaded_ = true;
-    game_->stop(); // nothing suspended in a wait goes on once the window closes
+    game_->stop(); // no paused procedure goes on once the window closes
     ErrorScope::run(modules::frmMain, "Form_Unload", [&] {
         windowplacement::save(currentState(), frameInTwips(),
                               screenmetrics::windowPositionsKnown()

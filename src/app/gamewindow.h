@@ -10,6 +10,7 @@ class Board;
 class Game;
 class LanguageVocabulary;
 class HelpWindow;
+class WindowHost;
 class QAction;
 class QMenu;
 
@@ -66,7 +67,8 @@ private:
 
     std::unique_ptr<LanguageVocabulary> vocabulary_;
     Board* board_ = nullptr;
-    Game* game_ = nullptr;
+    std::unique_ptr<WindowHost> host_;
+    std::unique_ptr<Game> game_;
     HelpWindow* help_ = nullptr;
 
     QMenu* mnuOption = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QApplication;
 class QWidget;
 
@@ -7,10 +9,11 @@ class QWidget;
 // game window loaded and shown. Returns the program's exit code.
 int runFrostel(QApplication& application);
 
-// Shows the window and handles events until the display has it on screen (and
-// so drawn), for at most a fifth of a second: the splash is up before the game
-// window is built behind it, so the player sees the program start at once.
-void showAndDraw(QWidget& window);
+// Runs `action` from the event loop once `window` has been drawn on screen, or
+// after a fifth of a second when the display never shows it: the splash is up
+// before the game window is built behind it, so the player sees the program
+// start at once.
+void whenDrawn(QWidget& window, std::function<void()> action);
 
 // The start-up language: the stored one, else German for a German locale and
 // English for any other.

@@ -28,6 +28,8 @@ const QColor kWaitingBackground(0, 0, 255);
 const QColor kWaitingText(192, 192, 192);
 const QColor kOnTurnBackground(255, 0, 0);
 const QColor kOnTurnText(255, 255, 255);
+const QColor kOwnGlyphColour(0x2f, 0x4f, 0x78);
+constexpr int kOwnGlyphPixels = 20;
 
 QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
 {
@@ -60,7 +62,7 @@ Board::Board(QWidget* parent) : QWidget(parent)
     templateField->setObjectName(QStringLiteral("Feld0"));
     templateField->hide();
     Feld.append(templateField);
-    fieldLooks_.append(BoardView::kEmpty);
+    fieldLooks_.append(FieldLook());
 
     createToolbar();
     createPlayers();
@@ -216,6 +218,10 @@ void Board::show(const BoardView& view)
     if (shownOnce_ && view == shown_)
         return;
     showKeys(view);
+    // A newly drawn word's fields stand side by side, centred left of the
+    // toolbar; the next layout pass places them anew.
+    if (view.wordNumber != shown_.wordNumber)
+        dealFields(static_cast<int>(view.fields.size()));
     showFields(view);
     showPicture(view);
     showToolbar(view);
@@ -250,13 +256,25 @@ void Board::growFieldPool(int length)
         copy->move(model->pos());
         copy->hide();
         Feld.append(copy);
-        fieldLooks_.append(BoardView::kEmpty);
+        fieldLooks_.append(FieldLook());
     }
 }
 
-QPixmap Board::fieldPicture(int look) const
+QPixmap Board::fieldPicture(int look, QChar character) const
 {
     QPixmap composed = Feld.first()->pixmap();
+    if (look == BoardView::kOwnGlyph) {
+        // A character the letter sheet lacks stands on the field as the font draws it.
+        QPainter painter(&composed);
+        QFont glyphFont = font();
+        glyphFont.setPixelSize(kOwnGlyphPixels);
+        glyphFont.setBold(true);
+        painter.setFont(glyphFont);
+        painter.setPen(kOwnGlyphColour);
+        painter.drawText(QRect(QPoint(0, 0), pictures::boardSize(composed)), Qt::AlignCenter,
+                         QString(character));
+        return composed;
+    }
     if (look < 0)
         return composed;
     const QPixmap letter = pictures::letterCell(look, composed.devicePixelRatio());
@@ -273,9 +291,10 @@ void Board::showFields(const BoardView& view)
     for (int i = 1; i < Feld.size(); ++i) {
         QLabel* field = Feld[i];
         const int look = i <= length ? view.fields[i - 1] : BoardView::kGap;
-        if (look != BoardView::kGap && look != fieldLooks_[i]) {
-            field->setPixmap(fieldPicture(look));
-            fieldLooks_[i] = look;
+        const FieldLook wanted{look, look == BoardView::kOwnGlyph ? view.word.at(i - 1) : QChar()};
+        if (look != BoardView::kGap && wanted != fieldLooks_[i]) {
+            field->setPixmap(fieldPicture(look, wanted.character));
+            fieldLooks_[i] = wanted;
         }
         field->setVisible(i <= view.fieldsDealt && look != BoardView::kGap);
     }

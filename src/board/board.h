@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/boardview.h"
+#include "game/boardview.h"
 
 #include <QColor>
 #include <QList>
@@ -42,9 +42,6 @@ public:
     // Shows the game as `view` describes it.
     void show(const BoardView& view);
 
-    // Places the fields of a newly dealt word side by side, `fieldPitch()` apart
-    // and centred left of the toolbar; the next layout pass places them anew.
-    void dealFields(int length);
     int fieldPitch() const;
 
     // Width left for the letter fields: the inner width without the toolbar strip.
@@ -93,7 +90,8 @@ private:
     void showToolbar(const BoardView& view);
     void showPlayers(const BoardView& view);
     void growFieldPool(int length);
-    QPixmap fieldPicture(int look) const;
+    void dealFields(int length);
+    QPixmap fieldPicture(int look, QChar character) const;
     void setPlayerColours(int player, bool onTurn);
 
     QLabel* lblToolbar = nullptr;
@@ -116,7 +114,14 @@ private:
 
     BoardView shown_; // what the board shows now
     bool shownOnce_ = false;
-    QList<int> fieldLooks_; // what each field of the pool shows
+    struct FieldLook
+    {
+        int look = BoardView::kEmpty;
+        QChar character; // for kOwnGlyph
+
+        bool operator==(const FieldLook&) const = default;
+    };
+    QList<FieldLook> fieldLooks_; // what each field of the pool shows
     QPixmap background_;
     QColor backgroundColour_ = QColor(0, 0, 128);
 };

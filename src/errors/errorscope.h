@@ -5,7 +5,9 @@
 
 #include <QLatin1String>
 
+#include <coroutine>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <type_traits>
 
@@ -47,6 +49,33 @@ public:
             if (scope.report(currentFailure()) == ErrorChoice::End)
                 errors::endProgram();
         }
+    }
+
+    // The same for a procedure that pauses: `body` is a coroutine (one that
+    // takes the scope, or none) and so is what this returns, to be awaited or
+    // left to run on from the event loop. Statements after a pause are attempted
+    // and reported like any others, under this procedure's name.
+    template <typename Body,
+              typename Task = typename std::conditional_t<std::is_invocable_v<Body, ErrorScope&>,
+                                                          std::invoke_result<Body, ErrorScope&>,
+                                                          std::invoke_result<Body>>::type>
+    static Task runPausing(QLatin1String module, const char* procedure, Body body)
+    {
+        ErrorScope scope(module, procedure);
+        std::optional<RunTimeError> failure;
+        try {
+            if constexpr (std::is_invocable_v<Body, ErrorScope&>)
+                co_await body(scope);
+            else
+                co_await body();
+        } catch (const LeaveProcedure& leave) {
+            if (leave.scope != &scope)
+                throw;
+        } catch (...) {
+            failure = currentFailure();
+        }
+        if (failure && scope.report(*failure) == ErrorChoice::End)
+            errors::endProgram();
     }
 
     // One statement that is safe to run again.

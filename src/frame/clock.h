@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// The time of day and every wait of the game go through this interface, so that
-// tests run the game's pauses on a virtual clock instead of in real time.
+// The time of day and every pause of the game go through this interface, so
+// that tests run the game's pauses on a virtual clock instead of in real time.
 class Clock
 {
 public:
@@ -13,10 +13,6 @@ public:
 
     // Seconds since midnight, in single precision like the timer it stands in for.
     virtual float secondsSinceMidnight() const = 0;
-
-    // Sleeps until window events arrive, for at most `seconds`, and handles them.
-    // A negative value sleeps until events arrive; 0 handles the pending ones.
-    virtual void handleEventsFor(double seconds) = 0;
 
     // Runs `action` once after `milliseconds`, unless `context` is gone by then.
     virtual void singleShot(int milliseconds, QObject* context, std::function<void()> action) = 0;
@@ -26,7 +22,6 @@ class SystemClock final : public Clock
 {
 public:
     float secondsSinceMidnight() const override;
-    void handleEventsFor(double seconds) override;
     void singleShot(int milliseconds, QObject* context, std::function<void()> action) override;
 };
 

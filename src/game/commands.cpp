@@ -1,20 +1,25 @@
 // The game commands: the toolbar, the language switch and the restart after the
-// options dialog, and how the game shows itself on the board.
+// options dialog, and what the board shows of the game.
 
 #include "game/game.h"
 
-#include "board/board.h"
-#include "desktop/dialogs.h"
-#include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
+#include "game/gamehost.h"
 
-#include <QWidget>
+Game::Game(GameHost& host, VocabularySource& vocabulary) : host_(host), vocabulary_(vocabulary) {}
 
-Game::Game(Board& board, QWidget& window, VocabularySource& vocabulary)
-    : board_(board), window_(window), vocabulary_(vocabulary)
-{}
+Game::~Game()
+{
+    stop();
+}
+
+void Game::stop()
+{
+    stopped_ = true;
+    pauses_.resumeAll();
+}
 
 void Game::PicBut_click(int index)
 {
@@ -25,9 +30,7 @@ void Game::PicBut_click(int index)
                 StartGame();
             break;
         case toolbar::End:
-            if (services::dialogs().messageBox(&window_, language::text(143),
-                                               Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
-                                               language::text(144)) == Dialogs::Answer::Yes)
+            if (host_.askEndGame())
                 emit closeRequested();
             break;
         case toolbar::Hint:
@@ -45,6 +48,7 @@ void Game::PicBut_click(int index)
             if (state_.phase == Phase::WaitingForNext) {
                 state_.phase = Phase::NextRequested;
                 present();
+                pauses_.release();
             }
             break;
         default:
@@ -67,8 +71,9 @@ void Game::handOver()
     if (state_.phase == Phase::WaitingForNext || state_.phase == Phase::NextRequested) {
         state_.phase = Phase::NextRequested;
         present();
+        pauses_.release();
     } else {
-        Such_Wort();
+        Such_Wort(); // goes on from the event loop after each pause
     }
 }
 
@@ -76,16 +81,16 @@ void Game::StartGame()
 {
     ErrorScope::run(modules::frmMain, "StartGame", [&] {
         if (state_.GameStarted) {
-            const auto answer = services::dialogs().messageBox(
-                &window_, language::text(149), Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
-                QStringLiteral("Start"));
+            const bool newGame = host_.askNewGame();
             if (stopped_)
                 return;
-            if (answer == Dialogs::Answer::Yes && !zurueck())
+            if (newGame && !zurueck())
                 return;
         }
-        handOver();
+        // A word being dealt is a game under way: a language switch during the
+        // first word's set-up asks, and starts the game anew in its language.
         state_.GameStarted = true;
+        handOver();
     });
 }
 
@@ -113,26 +118,21 @@ void Game::imgLang_Click(int index)
 {
     ErrorScope::run(modules::frmMain, "imgLang_Click", [&] {
         if (state_.GameStarted) {
-            const QString question = language::text(172) + QStringLiteral("\r\n\r\n") +
-                                     language::GetLang(toInt16(index * 1000 + 172));
-            const auto answer =
-                services::dialogs().messageBox(&window_, question, Dialogs::Buttons::OkCancel,
-                                               Dialogs::Icon::Question, language::text(100));
-            if (stopped_ || answer != Dialogs::Answer::Ok)
+            const bool confirmed = host_.askLanguageSwitch(index);
+            if (stopped_ || !confirmed)
                 return;
             if (!zurueck())
                 return;
         }
-        const Ticket game = ticket();
         language::LanguageOffset() = toInt16(index * 1000);
         emit languageChanged();
         settingsfile::SaveIni(settingsfile::kOptionsSection, QStringLiteral("Sprache"),
                               settingsfile::numberText(language::LanguageOffset()));
         alphabet_.setLanguageLetters(language::LanguageOffset());
         present();
-        if (window_.isVisible()) {
+        if (host_.gameShown()) {
             List1_Ini();
-            if (!game.current())
+            if (stopped_)
                 return;
         }
         if (state_.GameStarted) {
@@ -152,11 +152,6 @@ void Game::restartIfRequested()
     state_.GameStarted = true;
 }
 
-void Game::present()
-{
-    board_.show(view());
-}
-
 BoardView Game::view() const
 {
     const Settings& record = settings();
@@ -166,6 +161,8 @@ BoardView Game::view() const
         view.keys[k] = {key.letter, key.cell, keyShown(k), keyAvailable(k),
                         key.inPlay && state_.keyUsed[k] && record.Remove == 0};
     }
+    view.word = state_.CurrentWord;
+    view.wordNumber = state_.wordsDrawn;
     view.fields = state_.fieldLooks;
     view.fieldsDealt = state_.fieldsDealt;
     view.motif = record.Motiv;

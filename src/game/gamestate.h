@@ -28,8 +28,9 @@ enum class Phase
 
 // What a letter field shows: a letter-sheet cell, or one of these.
 namespace fieldlook {
-constexpr int kGap = -2;   // a blank: no field, a gap between words
-constexpr int kEmpty = -1; // the field's empty ground: a letter still to guess
+constexpr int kOwnGlyph = -3; // a character the letter sheet lacks, as it is
+constexpr int kGap = -2;      // a blank: no field, a gap between words
+constexpr int kEmpty = -1;    // the field's empty ground: a letter still to guess
 } // namespace fieldlook
 
 // The state of the game in the game window: everything the board shows of the
@@ -48,9 +49,10 @@ struct GameState
     qint16 LastKeyIndex = 28;
 
     Phase phase = Phase::NoWord;
-    // Changes with every new word and every new game, so that code suspended in a
-    // wait can tell that its word is no longer the one in play.
+    // Changes with every new word and every new game, so that a procedure
+    // resumed after a pause can tell that its word is no longer the one in play.
     quint32 generation = 0;
+    quint32 wordsDrawn = 0;                       // counts the words put on the board
     std::array<bool, gamerules::kKeys> keyUsed{}; // guessed on the current word
     QList<int> fieldLooks;   // per position of the word: a cell or a fieldlook value
     int fieldsDealt = 0;     // fields shown so far while the word is set up

@@ -2,39 +2,10 @@
 
 #include "game/game.h"
 
-#include "board/board.h"
-#include "desktop/dialogs.h"
-#include "desktop/services.h"
 #include "errors/errorscope.h"
-#include "frame/languagetable.h"
 #include "frame/settings.h"
+#include "game/gamehost.h"
 #include "game/random.h"
-#include "sound/sound.h"
-
-namespace {
-
-// A vowel key also uncovers its accented forms, each with its own letter cell.
-struct Accent
-{
-    int key;
-    char16_t letter;
-    int cell;
-};
-constexpr Accent kAccents[] = {{0, u'Á', 35},  {0, u'À', 36},  {0, u'Â', 37},  {4, u'É', 38},
-                               {4, u'È', 39},  {4, u'Ê', 40},  {8, u'Í', 41},  {8, u'Ì', 42},
-                               {8, u'Î', 43},  {14, u'Ó', 44}, {14, u'Ò', 45}, {14, u'Ô', 46},
-                               {20, u'Ú', 47}, {20, u'Ù', 48}, {20, u'Û', 49}};
-
-int accentCell(int key, QChar c)
-{
-    for (const Accent& accent : kAccents) {
-        if (accent.key == key && accent.letter == c.unicode())
-            return accent.cell;
-    }
-    return -1;
-}
-
-} // namespace
 
 bool Game::keyAvailable(int index) const
 {
@@ -48,38 +19,46 @@ bool Game::keyShown(int index) const
     return alphabet_.key(index).inPlay && !(state_.keyUsed.at(index) && settings().Remove != 0);
 }
 
+bool Game::keyReveals(int index, QChar character) const
+{
+    return QString(character) == alphabet_.key(index).letter ||
+           lettersheet::accentCell(index, character) >= 0;
+}
+
 void Game::imgAlpha_click(int index)
 {
     if (index < 0 || index > state_.LastKeyIndex || !keyAvailable(index))
         return;
-    // A key clicked while a guess on this word is still being handled (during
-    // its sound or pause) is guessed right after it, so guesses never overlap.
+    // A key clicked while a guess on this word pauses (for its sound, say) is
+    // guessed right after it, so that guesses never overlap.
     if (guessRunningFor_ == state_.generation) {
         if (!pendingGuesses_.contains(index))
             pendingGuesses_.append(index);
         return;
     }
-    const std::optional<quint32> outer = guessRunningFor_;
-    guessRunningFor_ = state_.generation;
+    guessInTurn(index); // goes on from the event loop after each pause
+}
+
+QCoro::Task<> Game::guessInTurn(int index)
+{
+    const quint32 generation = state_.generation;
     const Ticket word = ticket();
-    guess(index);
+    guessRunningFor_ = generation;
+    co_await guess(index);
     while (word.current() && !pendingGuesses_.isEmpty()) {
         const int next = pendingGuesses_.takeFirst();
         if (keyAvailable(next))
-            guess(next);
+            co_await guess(next);
     }
-    guessRunningFor_ = outer;
+    if (guessRunningFor_ == generation)
+        guessRunningFor_.reset();
 }
 
 bool Game::revealPosition(int position, int index)
 {
     const QChar c = state_.CurrentWord.at(position).toUpper();
     const Alphabet::Key& key = alphabet_.key(index);
-    int cell = -1;
-    if (QString(c) == key.letter)
-        cell = key.cell;
-    else
-        cell = accentCell(index, c);
+    const int cell = QString(c) == key.letter ? key.cell : lettersheet::accentCell(index, c);
     if (cell < 0)
         return false;
     state_.RevealedCount = toInt16(state_.RevealedCount + 1);
@@ -87,70 +66,70 @@ bool Game::revealPosition(int position, int index)
     return true;
 }
 
-void Game::guess(int index)
+QCoro::Task<> Game::guess(int index)
 {
-    ErrorScope::run(modules::frmMain, "imgAlpha_click", [&](ErrorScope& scope) {
-        const Ticket word = ticket();
-        state_.keyUsed.at(index) = true;
-        present();
-        if (!handleEvents(word))
-            return;
-
-        // One position at a time, so that a failure repeats or skips only its own.
-        bool found = false;
-        for (int i = 0; i < state_.CurrentWord.size(); ++i) {
-            if (scope.attempt([&] { return revealPosition(i, index); }))
-                found = true;
-        }
-        if (found) {
+    return ErrorScope::runPausing(
+        modules::frmMain, "imgAlpha_click", [this, index](ErrorScope& scope) -> QCoro::Task<> {
+            const Ticket word = ticket();
+            state_.keyUsed.at(index) = true;
             present();
-            if (!handleEvents(word))
-                return;
-            if (soundOn())
-                PlayWAV(104);
-        }
-        if (state_.RevealedCount != state_.CurrentWord.size()) {
-            if (!found && !wrongGuess(word))
-                return;
-            if (state_.WrongGuesses == gamerules::kLosingWrongGuesses)
-                loseWord(word);
-            return;
-        }
-        scoreCompletedWord(word);
-    });
+
+            // One position at a time, so that a failure repeats or skips only its own.
+            bool found = false;
+            for (int i = 0; i < state_.CurrentWord.size(); ++i) {
+                if (scope.attempt([&] { return revealPosition(i, index); }))
+                    found = true;
+            }
+            if (found) {
+                present();
+                if (soundOn())
+                    scope.attempt([&] { host_.playSound(104); });
+            }
+            if (state_.RevealedCount != state_.CurrentWord.size()) {
+                if (!found) {
+                    const bool inPlay = co_await wrongGuess(scope, word);
+                    if (!inPlay)
+                        co_return;
+                }
+                if (state_.WrongGuesses == gamerules::kLosingWrongGuesses)
+                    co_await loseWord(word);
+                co_return;
+            }
+            co_await scoreCompletedWord(scope, word);
+        });
 }
 
-bool Game::wrongGuess(const Ticket& word)
+QCoro::Task<bool> Game::wrongGuess(ErrorScope& scope, Ticket word)
 {
     state_.WrongGuesses = toInt16(state_.WrongGuesses + 1);
     const bool lost = state_.WrongGuesses == gamerules::kLosingWrongGuesses;
     if (lost)
         state_.phase = Phase::Ending; // no key takes a guess on a lost word
     present();
-    if (!handleEvents(word))
-        return false;
     if (soundOn()) {
-        PlayWAV(lost ? 102 : 103);
-        if (!Verzoegerung(lost ? 1.5 : 0.1, word))
-            return false;
+        scope.attempt([&] { host_.playSound(lost ? 102 : 103); });
+        const bool inPlay = co_await pauses_.Verzoegerung(lost ? 1.5 : 0.1, word);
+        if (!inPlay)
+            co_return false;
     }
     aktiv();
-    return word.current();
+    co_return true;
 }
 
-void Game::loseWord(const Ticket& word)
+QCoro::Task<> Game::loseWord(Ticket word)
 {
     if (settings().Anzeige == 1) {
-        anzeigen();
+        co_await anzeigen();
         if (!word.current())
-            return;
+            co_return;
     }
     List1.append(state_.CurrentWord);
-    if (Pause())
-        Such_Wort();
+    const bool released = co_await Pause();
+    if (released)
+        co_await Such_Wort();
 }
 
-void Game::scoreCompletedWord(const Ticket& word)
+QCoro::Task<> Game::scoreCompletedWord(ErrorScope& scope, Ticket word)
 {
     const int player = state_.CurrentPlayer;
     state_.Scores.at(player) = toInt16(state_.Scores.at(player) + 1);
@@ -159,64 +138,61 @@ void Game::scoreCompletedWord(const Ticket& word)
     const bool won = state_.Scores.at(player) == gamerules::kWinningScore;
     state_.phase = won ? Phase::Won : Phase::Ending;
     present();
-    if (!handleEvents(word))
-        return;
     if (soundOn()) {
-        if (!handleEvents(word))
-            return;
         qint16 r = zz(7, 14);
         if (r > 13)
             r = 6;
-        PlayWAV(100 + r);
-        if (!Verzoegerung(0.1, word))
-            return;
+        scope.attempt([&] { host_.playSound(100 + r); });
+        const bool inPlay = co_await pauses_.Verzoegerung(0.1, word);
+        if (!inPlay)
+            co_return;
     }
     // After Once again the new game's first word follows at once; otherwise the
     // players ask for it with Next word.
-    const bool goOn =
-        state_.Scores.at(player) == gamerules::kWinningScore ? announceWinner(word) : Pause();
-    if (!goOn)
-        return;
+    if (won) {
+        const bool again = co_await announceWinner(scope, word);
+        if (!again)
+            co_return;
+    } else {
+        const bool released = co_await Pause();
+        if (!released)
+            co_return;
+    }
     // A released wait may have brought a new game with it: what follows is for
     // the state as it is now.
-    if (Verzoegerung(0.5, ticket()))
-        Such_Wort();
+    const bool stillNext = co_await pauses_.Verzoegerung(0.5, ticket());
+    if (stillNext)
+        co_await Such_Wort();
 }
 
-bool Game::announceWinner(const Ticket& word)
+QCoro::Task<bool> Game::announceWinner(ErrorScope& scope, Ticket word)
 {
     if (soundOn()) {
-        PlayWAV(105);
-        if (!Verzoegerung(0.1, word))
-            return false;
+        scope.attempt([&] { host_.playSound(105); });
+        const bool inPlay = co_await pauses_.Verzoegerung(0.1, word);
+        if (!inPlay)
+            co_return false;
     }
-    const QString winner = board_.shownName(state_.CurrentPlayer);
-    services::dialogs().messageBox(&window_, winner + u'\r' + language::text(140),
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Information,
-                                   language::text(141));
+    host_.announceWinner(state_.CurrentPlayer);
     if (!word.current())
-        return false;
-    const auto again = services::dialogs().messageBox(
-        &window_, language::text(142), Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QString());
+        co_return false;
+    const bool again = host_.askOnceAgain();
     if (!word.current())
-        return false;
-    if (again != Dialogs::Answer::Yes) {
+        co_return false;
+    if (!again) {
         emit closeRequested();
-        return false;
+        co_return false;
     }
     if (!zurueck())
-        return false;
-    const Ticket newGame = ticket();
-    if (settings().Music != 0) {
-        stopMusic();
-        MakeMusic();
-    }
-    return newGame.current();
+        co_return false;
+    if (settings().Music != 0)
+        scope.attempt([&] { host_.restartMusic(); });
+    co_return true;
 }
 
-void Game::anzeigen()
+QCoro::Task<> Game::anzeigen()
 {
-    ErrorScope::run(modules::frmMain, "anzeigen", [&] {
+    return ErrorScope::runPausing(modules::frmMain, "anzeigen", [this]() -> QCoro::Task<> {
         const Ticket word = ticket();
         state_.phase = Phase::Ending;
         for (int a = 0; a <= state_.LastKeyIndex; ++a) {
@@ -228,32 +204,31 @@ void Game::anzeigen()
                     continue;
                 state_.fieldLooks[i] = key.cell;
                 present();
-                if (!Verzoegerung(0.1, word))
-                    return;
+                const bool inPlay = co_await pauses_.Verzoegerung(0.1, word);
+                if (!inPlay)
+                    co_return;
                 if (soundOn())
-                    PlayWAV(101);
-                if (!handleEvents(word))
-                    return;
+                    host_.playSound(101);
             }
         }
     });
 }
 
-bool Game::Pause()
+QCoro::Task<bool> Game::Pause()
 {
-    bool released = false;
     ErrorScope::run(modules::frmMain, "Pause", [&] {
         state_.phase = Phase::WaitingForNext; // Next word shows, every key is disabled
         present();
-        // Only a new word ends this wait otherwise, and that one replaces the phase.
-        waitUntil([this] { return state_.phase != Phase::WaitingForNext; }, closingTicket());
-        released = state_.phase == Phase::NextRequested && !stopped_;
-        // Until the next word is dealt, a command sets it up itself, and the
-        // code that waited here finds its ticket spent.
-        if (released)
-            state_.phase = Phase::Ending;
     });
-    return released;
+    // Next word, or a command that wants a new word, releases the wait, and
+    // so does the game's stopping.
+    co_await pauses_.hold(closingTicket());
+    const bool released = state_.phase == Phase::NextRequested && !stopped_;
+    // Until the next word is dealt, a command sets it up itself, and the code
+    // that waited here finds its ticket spent.
+    if (released)
+        state_.phase = Phase::Ending;
+    co_return released;
 }
 
 bool Game::Form_KeyPress(QChar typed)

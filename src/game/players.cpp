@@ -13,7 +13,6 @@ void Game::aktiv()
         else
             state_.CurrentPlayer = 0;
         present();
-        handleEvents(ticket());
     });
 }
 
@@ -26,15 +25,14 @@ bool Game::zurueck()
         const bool waiting =
             state_.phase == Phase::WaitingForNext || state_.phase == Phase::NextRequested;
         replaceWord(waiting ? state_.phase : Phase::NoWord);
-        const Ticket game = ticket();
         state_.Scores.fill(0);
         present();
         List1_Ini();
-        if (!game.current())
+        if (stopped_)
             return;
         state_.CurrentPlayer = static_cast<qint16>(settings().Anzahl - 1);
         aktiv();
-        prepared = game.current();
+        prepared = true;
     });
     return prepared;
 }

@@ -2,17 +2,12 @@
 
 #include "game/game.h"
 
-#include "board/board.h"
-#include "desktop/dialogs.h"
-#include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
+#include "game/gamehost.h"
 #include "game/random.h"
 #include "game/vocabularysource.h"
-#include "sound/sound.h"
-
-#include <QApplication>
 
 namespace {
 
@@ -32,33 +27,22 @@ bool Game::soundOn() const
     return settings().Sound != 0;
 }
 
-void Game::showEmptyVocabularyMessage()
-{
-    // While the game window loads it is not shown yet, and a box over it would
-    // stand where that hidden window happens to be; without it the box stands in
-    // the middle of the screen, over the splash.
-    services::dialogs().messageBox(
-        window_.isVisible() ? &window_ : nullptr,
-        language::text(177) + QStringLiteral("\r\n") + language::text(178), Dialogs::Buttons::Ok,
-        Dialogs::Icon::None, QStringLiteral("Frostel"));
-}
-
 void Game::List1_Ini()
 {
     List1.clear();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    host_.showBusy(true);
     ErrorScope::run(modules::frmMain, "List1_Ini", [&] {
         List1 = vocabulary_.wordsForPlay(settings().minLen);
         if (List1.isEmpty()) {
             // An empty file is treated like one without usable entries: the
             // built-in words stand in, so a draw never takes from an empty list.
-            QApplication::restoreOverrideCursor();
-            showEmptyVocabularyMessage();
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            host_.showBusy(false);
+            host_.reportEmptyVocabulary();
+            host_.showBusy(true);
             WortList();
         }
     });
-    QApplication::restoreOverrideCursor();
+    host_.showBusy(false);
 }
 
 void Game::WortList()
@@ -78,11 +62,10 @@ void Game::ShowLetters()
         state_.keyUsed.fill(false);
         state_.phase = Phase::Guessing;
         present();
-        handleEvents(ticket());
     });
 }
 
-void Game::growPicture(const Ticket& ticket)
+QCoro::Task<bool> Game::growPicture(Ticket word)
 {
     // The picture grows into place from its top edge, 20 pixels every 0.1 s.
     state_.pictureHeight = 0;
@@ -90,11 +73,13 @@ void Game::growPicture(const Ticket& ticket)
     for (int k = kPictureHeight / 8; k <= kPictureHeight; k += kGrowthStep) {
         state_.pictureHeight = k;
         present();
-        if (!Verzoegerung(0.1, ticket))
-            return;
+        const bool inPlay = co_await pauses_.Verzoegerung(0.1, word);
+        if (!inPlay)
+            co_return false;
     }
     state_.pictureHeight = -1;
     present();
+    co_return true;
 }
 
 QString Game::fallbackWord() const
@@ -111,82 +96,93 @@ QString Game::fallbackWord() const
     return shortest.toUpper();
 }
 
-QString Game::drawWord(const Ticket& ticket)
+QString Game::drawWord()
 {
-    const int pitch = board_.fieldPitch();
     for (int attempt = 0; attempt < kMostRedraws; ++attempt) {
-        if (List1.isEmpty()) {
-            List1_Ini();
-            if (!ticket.current())
-                return {};
-        }
         if (List1.isEmpty())
+            List1_Ini();
+        if (List1.isEmpty() || stopped_)
             break;
         const qint16 n = zz(1, toInt16(List1.size()));
         const QString word = List1.value(n - 1).toUpper();
         if (settings().Wiederholung == 1)
             List1.removeAt(n - 1);
-        if (word.size() * pitch <= board_.availableWidth())
+        if (host_.wordFits(static_cast<int>(word.size())))
             return word;
     }
     return fallbackWord();
 }
 
-void Game::dealFields(const Ticket& ticket)
+// A blank leaves a gap between words; apostrophes, hyphens and whatever no key
+// of the language can uncover are shown from the start, or the word could never
+// be completed.
+void Game::dealField(int position)
 {
-    const QString& word = state_.CurrentWord;
-    for (int i = 1; i <= word.size(); ++i) {
-        if (!handleEvents(ticket))
-            return;
-        if (soundOn()) {
-            PlayWAV(104);
-            if (!Verzoegerung(0.15, ticket))
-                return;
-        }
-        const QChar c = word.at(i - 1);
-        int& look = state_.fieldLooks[i - 1];
-        if (c == u' ')
-            look = fieldlook::kGap;
-        else if (c == u'\'')
-            look = kApostropheCell;
-        else if (c == u'-')
-            look = kHyphenCell;
-        if (look != fieldlook::kEmpty)
-            state_.RevealedCount = toInt16(state_.RevealedCount + 1);
-        state_.fieldsDealt = i;
-        present();
+    const QChar c = state_.CurrentWord.at(position);
+    int& look = state_.fieldLooks[position];
+    if (c == u' ') {
+        look = fieldlook::kGap;
+    } else if (c == u'\'') {
+        look = kApostropheCell;
+    } else if (c == u'-') {
+        look = kHyphenCell;
+    } else {
+        bool revealable = false;
+        for (int k = 0; k <= state_.LastKeyIndex && !revealable; ++k)
+            revealable = alphabet_.key(k).inPlay && keyReveals(k, c);
+        if (!revealable)
+            look = lettersheet::cellOf(c).value_or(fieldlook::kOwnGlyph);
     }
+    if (look != fieldlook::kEmpty)
+        state_.RevealedCount = toInt16(state_.RevealedCount + 1);
 }
 
-void Game::Such_Wort()
+QCoro::Task<bool> Game::dealFields(ErrorScope& scope, Ticket word)
 {
-    ErrorScope::run(modules::frmMain, "Such_Wort", [&](ErrorScope& scope) {
-        replaceWord(Phase::SettingUp); // Start and Hint wait until the word is dealt
-        const Ticket word = ticket();
+    for (int i = 0; i < state_.CurrentWord.size(); ++i) {
+        if (soundOn()) {
+            scope.attempt([&] { host_.playSound(104); });
+            const bool inPlay = co_await pauses_.Verzoegerung(0.15, word);
+            if (!inPlay)
+                co_return false;
+        }
+        scope.attempt([&] { dealField(i); });
+        state_.fieldsDealt = i + 1;
         present();
-        if (soundOn())
-            PlayWAV(100);
-        state_.WrongGuesses = 0;
-        scope.attempt([&] { growPicture(word); });
-        if (!word.current())
-            return;
-        state_.hintOffered = settings().Tipps != 0;
-        state_.RevealedCount = 0;
-        state_.HintsUsed = 0;
-        const QString drawn = scope.attempt([&] { return drawWord(word); });
-        if (!word.current())
-            return;
-        state_.CurrentWord = drawn;
-        state_.FieldCount = static_cast<int>(drawn.size());
-        state_.fieldLooks = QList<int>(drawn.size(), fieldlook::kEmpty);
-        state_.fieldsDealt = 0;
-        board_.dealFields(state_.FieldCount);
-        present();
-        scope.attempt([&] { dealFields(word); });
-        if (!word.current())
-            return;
-        ShowLetters();
-    });
+    }
+    co_return true;
+}
+
+QCoro::Task<> Game::Such_Wort()
+{
+    return ErrorScope::runPausing(
+        modules::frmMain, "Such_Wort", [this](ErrorScope& scope) -> QCoro::Task<> {
+            replaceWord(Phase::SettingUp); // Start and Hint wait until the word is dealt
+            const Ticket word = ticket();
+            present();
+            if (soundOn())
+                scope.attempt([&] { host_.playSound(100); });
+            state_.WrongGuesses = 0;
+            const bool grown = co_await growPicture(word);
+            if (!grown)
+                co_return;
+            state_.hintOffered = settings().Tipps != 0;
+            state_.RevealedCount = 0;
+            state_.HintsUsed = 0;
+            const QString drawn = scope.attempt([&] { return drawWord(); });
+            // The empty-vocabulary message may have stood on screen meanwhile.
+            if (!word.current())
+                co_return;
+            state_.CurrentWord = drawn;
+            ++state_.wordsDrawn;
+            state_.FieldCount = static_cast<int>(drawn.size());
+            state_.fieldLooks = QList<int>(drawn.size(), fieldlook::kEmpty);
+            state_.fieldsDealt = 0;
+            present();
+            const bool dealt = co_await dealFields(scope, word);
+            if (dealt)
+                ShowLetters();
+        });
 }
 
 void Game::replaceWord(Phase phase)

@@ -3,7 +3,6 @@
 #include "errors/errorscope.h"
 #include "files/resources.h"
 #include "frame/settings.h"
-#include "frame/wait.h"
 #include "sound/mcisequencer.h"
 #include "sound/wavesound.h"
 
@@ -40,7 +39,6 @@ void MakeMusic()
     ErrorScope::run(modules::Allgemein, "MakeMusic", [&] {
         mci::sendCommand(QStringLiteral("open sequencer!frostel.mid alias midi"));
         mci::sendCommand(QStringLiteral("play midi"));
-        handleEvents();
     });
 }
 

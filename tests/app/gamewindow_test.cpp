@@ -38,7 +38,7 @@ TEST(LanguageSwitch, BetweenGamesItAsksNothingAndLoadsTheNewVocabulary)
     GameFixture fixture;
     QDir(fixture.environment.programDir()).mkdir("english");
     writeFile(fixture.environment.programDir() + "/english/frostel.dat", "Pear\r\n");
-    fixture.game().imgLang_Click(1);
+    fixture.switchLanguage(1);
     EXPECT_TRUE(fixture.environment.dialogs.questions.isEmpty());
     EXPECT_EQ(language::LanguageOffset(), 1000);
     EXPECT_EQ(fixture.game().wordList(), QStringList{"PEAR"});
@@ -59,10 +59,10 @@ TEST(LanguageSwitch, BetweenGamesItAsksNothingAndLoadsTheNewVocabulary)
 TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
 {
     GameFixture fixture;
-    fixture.game().PicBut_click(0);
+    fixture.start();
     fixture.game().state().Scores = {2, 1, 0, 0};
     fixture.environment.dialogs.answers = {Dialogs::Answer::Cancel};
-    fixture.game().imgLang_Click(6);
+    fixture.switchLanguage(6);
     ASSERT_EQ(fixture.environment.dialogs.questions.size(), 1);
     const auto& question = fixture.environment.dialogs.questions[0];
     EXPECT_EQ(question.text,
@@ -74,7 +74,7 @@ TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
 
     // The flag of the current language asks too, and OK starts a new game.
     fixture.environment.dialogs.answers = {Dialogs::Answer::Ok};
-    fixture.game().imgLang_Click(0);
+    fixture.switchLanguage(0);
     EXPECT_EQ(fixture.environment.dialogs.questions.size(), 2);
     EXPECT_EQ(fixture.game().state().Scores[0], 0);
     EXPECT_TRUE(fixture.game().state().GameStarted);
@@ -84,10 +84,10 @@ TEST(LanguageSwitch, DuringAGameItAsksFirstAndStartsANewGame)
 TEST(LanguageSwitch, GermanToFrenchAndBackChangesTheExtraKeys)
 {
     GameFixture fixture;
-    fixture.game().imgLang_Click(6);
+    fixture.switchLanguage(6);
     EXPECT_EQ(fixture.board().key(26)->tag(), "Ç");
     EXPECT_TRUE(fixture.board().key(27)->isHidden());
-    fixture.game().imgLang_Click(0);
+    fixture.switchLanguage(0);
     EXPECT_EQ(fixture.board().key(26)->tag() + fixture.board().key(27)->tag() +
                   fixture.board().key(28)->tag(),
               "ÄÖÜ");
@@ -100,8 +100,8 @@ TEST(LanguageSwitch, EnglishAndSpanishPlayOnlyTheirKeys)
     GameFixture fixture;
     QDir(fixture.environment.programDir()).mkdir("english");
     writeFile(fixture.environment.programDir() + "/english/frostel.dat", "Pear\r\n");
-    fixture.game().imgLang_Click(1);
-    fixture.game().PicBut_click(0);
+    fixture.switchLanguage(1);
+    fixture.start();
     for (int i = 26; i <= 28; ++i)
         EXPECT_TRUE(fixture.board().key(i)->isHidden() && !fixture.board().key(i)->isEnabled());
     fixture.type("ä");
@@ -115,7 +115,7 @@ TEST(GameWindowSettings, HandEditedValuesOutsideTheirRangesGiveAWholeBoard)
     EXPECT_EQ(settings().Motiv, 1);
     EXPECT_EQ(settings().Anzahl, 4);
     EXPECT_TRUE(fixture.environment.reporter.reports.isEmpty());
-    fixture.game().PicBut_click(0);
+    fixture.start();
     EXPECT_EQ(fixture.game().state().CurrentWord, "BANANE");
 
     GameFixture none({"Banane"}, "Anzahl= 0\r\nMotiv=-2\r\n");
@@ -143,7 +143,7 @@ TEST(GameWindowSettings, PlayersAreNamedAndMarkedAtLoad)
 TEST(GameWindowSettings, OnePlayerKeepsTheTurn)
 {
     GameFixture fixture({"Banane"}, "Anzahl= 1\r\n");
-    fixture.game().PicBut_click(0);
+    fixture.start();
     fixture.type("x");
     EXPECT_EQ(fixture.game().state().CurrentPlayer, 0);
     EXPECT_EQ(fixture.board().playerLabel(0)->palette().color(QPalette::Window), QColor(255, 0, 0));

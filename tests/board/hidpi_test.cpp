@@ -110,7 +110,7 @@ TEST_F(HiDpi, TheBoardShowsEveryPictureAtTwiceTheSizeInTheSameRoom)
 TEST_F(HiDpi, AWordIsPlayedWithTheSharpLetters)
 {
     GameFixture fixture({QStringLiteral("Banane")}, "Remove= 0\r\n");
-    fixture.game().PicBut_click(0);
+    fixture.start();
     fixture.type("nx");
     Board& board = fixture.board();
     int n = 0;

@@ -71,9 +71,9 @@ TEST_F(QtTranslationTest, TheLanguageSwitchTakesQtsButtonsAlong)
 {
     GameFixture fixture;
     EXPECT_EQ(buttonTexts().first(), "&Ja") << "set when the window loads";
-    fixture.game().imgLang_Click(6);
+    fixture.switchLanguage(6);
     EXPECT_EQ(buttonTexts().first(), "&Oui");
-    fixture.game().imgLang_Click(2);
+    fixture.switchLanguage(2);
     EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nej", "OK", "Avbryt"}));
     language::LanguageOffset() = 0;
 }

@@ -3,8 +3,6 @@
 #include "app/gamewindow.h"
 #include "support/testsupport.h"
 
-#include <QTimer>
-
 #include <memory>
 
 class Board;
@@ -23,9 +21,17 @@ public:
     Board& board();
     Game& game();
 
+    // What the event loop does between the players' actions, on the test clock:
+    // events are handled and pauses pass until the game waits for the players.
+    void settle();
     // Presses Next word (by Enter) whenever it shows, as a player would.
-    void pressNextWhenShown();
-    // Types the letters on the keyboard, one key press each.
+    void pressNextWhenShown() { pressNext_ = true; }
+    // Start, and the word it sets up.
+    void start();
+    // A flag clicked, and what follows.
+    void switchLanguage(int index);
+    // Types the letters on the keyboard, one key press each, the game settling
+    // after each.
     void type(const QString& letters);
     // Whether letter field `index` shows `letter` on its ground.
     bool fieldShows(int index, const QPixmap& letter);
@@ -37,5 +43,5 @@ public:
 
 private:
     std::unique_ptr<GameWindow> window_;
-    QTimer nextPresser_;
+    bool pressNext_ = false;
 };

@@ -27,62 +27,6 @@ constexpr gid_t kUnprivilegedGroup = 65534;
 
 } // namespace
 
-float VirtualClock::secondsSinceMidnight() const
-{
-    return static_cast<float>(now_);
-}
-
-void VirtualClock::handleEventsFor(double seconds)
-{
-    if (onWait)
-        onWait(seconds);
-    QCoreApplication::processEvents();
-    // Sleeps like the real clock: until the time is up or the next timer wakes it.
-    std::optional<double> wake;
-    for (const Timer& timer : timers_)
-        wake = std::min(wake.value_or(timer.due), timer.due);
-    const double untilWake = wake ? std::max(0.0, *wake - elapsed_) : -1.0;
-    if (seconds >= 0) {
-        idleWaits_ = 0;
-        advance(wake ? std::min(seconds, untilWake) : seconds);
-        return;
-    }
-    if (wake)
-        advance(untilWake);
-    // A wait for an event that no test will ever send fails instead of hanging.
-    if (++idleWaits_ > 200000)
-        throw std::runtime_error("the game waits for an event that never comes");
-}
-
-void VirtualClock::singleShot(int milliseconds, QObject* context, std::function<void()> action)
-{
-    timers_.append({elapsed_ + milliseconds / 1000.0, context, std::move(action)});
-}
-
-void VirtualClock::setTime(double secondsSinceMidnight)
-{
-    now_ = secondsSinceMidnight;
-}
-
-void VirtualClock::advance(double seconds)
-{
-    waited_ += seconds;
-    elapsed_ += seconds;
-    now_ += seconds;
-    if (now_ >= 86400.0)
-        now_ -= 86400.0;
-    for (qsizetype i = 0; i < timers_.size();) {
-        if (timers_[i].due <= elapsed_ + 1e-9) {
-            Timer timer = timers_.takeAt(i);
-            if (timer.context)
-                timer.action();
-            i = 0;
-        } else {
-            ++i;
-        }
-    }
-}
-
 Dialogs::Answer ScriptedDialogs::messageBox(QWidget* parent, const QString& text, Buttons buttons,
                                             Icon icon, const QString& title)
 {
@@ -108,41 +52,14 @@ QString ScriptedDialogs::inputBox(QWidget* parent, const QString& prompt, const 
     return text;
 }
 
-ErrorChoice ScriptedReporter::OnError(const QString& module, const QString& procedure,
-                                      const RunTimeError& error)
-{
-    reports.append({module, procedure, error.number()});
-    if (choices.empty())
-        return ErrorChoice::Cancel;
-    const ErrorChoice choice = choices.front();
-    choices.pop_front();
-    return choice;
-}
-
 TestEnvironment::TestEnvironment()
-    : previousRuntimeDir_(qgetenv("XDG_RUNTIME_DIR")), previousDataHome_(qgetenv("XDG_DATA_HOME"))
 {
-    QFile::setPermissions(tempDir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tempDir_.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()));
-    programdir::setForTesting(programDir_.path(), QStringLiteral("frostel"));
     services::install(&clock, &dialogs, &desktop);
-    errors::installReporter(&reporter);
 }
 
 TestEnvironment::~TestEnvironment()
 {
-    errors::installReporter(nullptr);
     services::install(nullptr, nullptr, nullptr);
-    programdir::setForTesting({}, {});
-    userfolder::setInstalledTreeForTesting({});
-    qputenv("XDG_RUNTIME_DIR", previousRuntimeDir_);
-    qputenv("XDG_DATA_HOME", previousDataHome_);
-}
-
-QString TestEnvironment::settingsPath() const
-{
-    return programDir() + QStringLiteral("/Frostel.ini");
 }
 
 namespace {
@@ -222,42 +139,6 @@ std::vector<std::string> tabStopsFrom(QWidget* first)
             break;
     }
     return visited;
-}
-
-QByteArray le16(quint16 value)
-{
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test file");
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)

@@ -2,8 +2,7 @@
 
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
-#include "errors/errorreporter.h"
-#include "frame/clock.h"
+#include "support/coresupport.h"
 
 #include <QImage>
 #include <QList>
@@ -17,37 +16,6 @@
 #include <string>
 #include <sys/resource.h>
 #include <vector>
-
-// A clock whose time moves only when the game waits: pauses cost no real time.
-class VirtualClock final : public Clock
-{
-public:
-    float secondsSinceMidnight() const override;
-    void handleEventsFor(double seconds) override;
-    void singleShot(int milliseconds, QObject* context, std::function<void()> action) override;
-
-    void setTime(double secondsSinceMidnight);
-    void advance(double seconds); // fires the timers that fall due
-    double totalWaited() const { return waited_; }
-
-    // Called at the start of every wait with its length (negative: a wait for
-    // events), while the waiting code is suspended: what a player does then.
-    std::function<void(double seconds)> onWait;
-
-private:
-    struct Timer
-    {
-        double due;
-        QPointer<QObject> context;
-        std::function<void()> action;
-    };
-
-    double now_ = 12 * 3600.0;
-    int idleWaits_ = 0; // waits in a row that found nothing to do
-    double waited_ = 0;
-    double elapsed_ = 0;
-    QList<Timer> timers_;
-};
 
 // Answers message and input boxes from a script and records every question.
 class ScriptedDialogs final : public Dialogs
@@ -87,49 +55,17 @@ public:
     int beeps = 0;
 };
 
-class ScriptedReporter final : public ErrorReporter
-{
-public:
-    struct Report
-    {
-        QString module;
-        QString procedure;
-        int number;
-    };
-
-    ErrorChoice OnError(const QString& module, const QString& procedure,
-                        const RunTimeError& error) override;
-
-    std::deque<ErrorChoice> choices; // when empty: Cancel
-    QList<Report> reports;
-};
-
-// Installs the test services and a fresh program folder and private temporary
-// folder for one test; restores the real services afterwards.
-class TestEnvironment
+// A fresh program folder and private folders for one test, with the test
+// clock, scripted message boxes and reporter, and a recording desktop; the real
+// services come back afterwards.
+class TestEnvironment final : public CoreEnvironment
 {
 public:
     TestEnvironment();
-    ~TestEnvironment();
+    ~TestEnvironment() override;
 
-    QString programDir() const { return programDir_.path(); }
-    // The player's folder when the program folder cannot be written: "frostel"
-    // in the test's own XDG_DATA_HOME.
-    QString playerDir() const { return dataHome_.path() + QStringLiteral("/frostel"); }
-    QString tempDir() const { return tempDir_.path() + QLatin1Char('/'); }
-    QString settingsPath() const;
-
-    VirtualClock clock;
     ScriptedDialogs dialogs;
     RecordingDesktop desktop;
-    ScriptedReporter reporter;
-
-private:
-    QTemporaryDir programDir_;
-    QTemporaryDir tempDir_;
-    QTemporaryDir dataHome_;
-    QByteArray previousRuntimeDir_;
-    QByteArray previousDataHome_;
 };
 
 // Makes the test's program folder stand for one installed for everyone: the
@@ -158,16 +94,6 @@ double meanDifference(const QImage& first, const QImage& second);
 // The names of the controls the Tab key visits, from `first` once round the
 // window back to it. The window must be active.
 std::vector<std::string> tabStopsFrom(QWidget* first);
-
-// Numbers as binary file formats store them: 16 and 32 bits, least significant
-// byte first, or 32 bits, most significant first.
-QByteArray le16(quint16 value);
-QByteArray le32(quint32 value);
-QByteArray be32(quint32 value);
-
-// Writes bytes to a file, creating or replacing it.
-void writeFile(const QString& path, const QByteArray& bytes);
-QByteArray readFile(const QString& path);
 
 // Every write past `bytes` into any file fails with EFBIG, as on a full disk; the
 // signal that would end the process is ignored, so the write call sees the error.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/gamestate.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,8 +26,8 @@ constexpr int kStripButtons = 5;
 // hands it over whole; the board turns it into pictures, places and colours.
 struct BoardView
 {
-    static constexpr int kKeys = 29;
-    static constexpr int kPlayers = 4;
+    static constexpr int kKeys = gamerules::kKeys;
+    static constexpr int kPlayers = gamerules::kPlayers;
 
     struct Key
     {
@@ -40,11 +42,15 @@ struct BoardView
 
     std::array<Key, kKeys> keys;
 
-    // One entry per character of the word: a letter-sheet cell, kGap for a blank
-    // (no field) or kEmpty for a field still to guess. Only the first
-    // `fieldsDealt` fields show.
-    static constexpr int kGap = -2;
-    static constexpr int kEmpty = -1;
+    // The word in play, and one entry per character: a letter-sheet cell, kGap
+    // for a blank (no field), kEmpty for a field still to guess or kOwnGlyph for
+    // a character that the letter sheet lacks, shown as it is. Only the first
+    // `fieldsDealt` fields show. Each new word has a new number.
+    static constexpr int kGap = fieldlook::kGap;
+    static constexpr int kEmpty = fieldlook::kEmpty;
+    static constexpr int kOwnGlyph = fieldlook::kOwnGlyph;
+    QString word;
+    quint32 wordNumber = 0;
     QList<int> fields;
     int fieldsDealt = 0;
 
