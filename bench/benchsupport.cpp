@@ -54,12 +54,6 @@ std::unique_ptr<GameWindow> BenchFolders::loadGame(const QStringList& vocabulary
     return window;
 }
 
-void InstantClock::handleEventsFor(double seconds)
-{
-    QCoreApplication::processEvents();
-    now_ += seconds > 0 ? seconds : 0.0;
-}
-
 void InstantClock::singleShot(int, QObject* context, std::function<void()> action)
 {
     QTimer::singleShot(0, context, std::move(action));

@@ -32,7 +32,6 @@ class InstantClock final : public Clock
 {
 public:
     float secondsSinceMidnight() const override { return static_cast<float>(now_); }
-    void handleEventsFor(double seconds) override;
     void singleShot(int milliseconds, QObject* context, std::function<void()> action) override;
 
 private:

@@ -57,7 +57,6 @@ LoadGameWindow|Loading the game window|time|ms|<=|50
 LoadGameWindowWithA10MbSettingsFile|Loading the game window, 10 MB settings file|time|ms|<=|1000
 LayoutPassWith40Characters|Layout pass with a 40-character word|time|ms|<=|0.5
 VerzoegerungProcessorShare|Processor, share of one core, 10-second Verzoegerung|cpu_percent_of_one_core|%|<|2
-VerzoegerungWhileQuitting|Processor, share of one core, 1.5-second Verzoegerung after quit|cpu_percent_of_one_core|%|<|2
 ResidentMemoryWithTheBoardShown|Resident memory with the board shown|resident_MB|MB|<=|80
 BM_ReadForPlayFullList|Vocabulary read for play, 32,767 entries|time|ms|<=|15
 DrawAndSetUpAWord|Drawing and setting up a word|time|ms|<=|2
