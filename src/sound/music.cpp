@@ -7,7 +7,6 @@
 #include <fluidsynth.h>
 
 #include <malloc.h>
-#include <string>
 
 namespace {
 
@@ -25,17 +24,13 @@ void quietenFluidSynth()
 
 fluid_audio_driver_t* startAudio(fluid_settings_t* settings, fluid_synth_t* synth)
 {
-    fluid_settings_setstr(settings, "audio.driver", "pulseaudio");
-    if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth))
-        return driver;
-    // This build names no default driver; ALSA is then the one every Linux system has.
-    char* builtIn = nullptr;
-    fluid_settings_getstr_default(settings, "audio.driver", &builtIn);
-    const std::string fallback = builtIn && *builtIn ? builtIn : "alsa";
-    if (fallback == "pulseaudio")
-        return nullptr;
-    fluid_settings_setstr(settings, "audio.driver", fallback.c_str());
-    return new_fluid_audio_driver(settings, synth);
+    // The sound server first; ALSA is what every Linux system has without one.
+    for (const char* driver : {"pulseaudio", "alsa"}) {
+        fluid_settings_setstr(settings, "audio.driver", driver);
+        if (fluid_audio_driver_t* started = new_fluid_audio_driver(settings, synth))
+            return started;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -104,8 +99,7 @@ bool Music::open(const QString& path)
         regularfile::read(path, kLargestMidiFile, regularfile::Links::Follow);
     if (tune.failure != regularfile::Failure::None || !tune.bytes.startsWith("MThd"))
         return false;
-    static const bool quiet = (quietenFluidSynth(), true);
-    Q_UNUSED(quiet);
+    quietenFluidSynth();
     open_ = std::make_unique<Synthesizer>(tune.bytes, options_);
     // Loading freed a good deal on its way (the soundfont's tables, the parsed
     // tune); the heap gives it back to the system instead of keeping it.
