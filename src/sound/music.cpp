@@ -15,6 +15,14 @@ constexpr qint64 kLargestMidiFile = 16 * 1024 * 1024;
 // of 256 would hold some 1.4 MB more ready for voices that never sound.
 constexpr int kVoices = 128;
 
+constexpr int kPercussionChannel = 9;
+// A soundfont keeps 46 zero samples after each sample. Debian 12's FluidSynth
+// reads into them when it loads samples on demand, but then holds only the
+// sample itself, and the drum kit's short samples end in a click of whatever
+// lies beyond. Ending each drum sample that much earlier keeps the kit in its
+// own samples: the tune then sounds exactly as from the whole soundfont.
+constexpr float kDrumSampleEndOffset = -46;
+
 void quietenFluidSynth()
 {
     // Its own messages would go to the terminal; a missing sound server is not news.
@@ -53,6 +61,7 @@ struct Music::Synthesizer
             fluid_synth_sfload(synth, QFile::encodeName(options.soundFont).constData(), 1) ==
                 FLUID_FAILED)
             return;
+        fluid_synth_set_gen(synth, kPercussionChannel, GEN_ENDADDROFS, kDrumSampleEndOffset);
         player = new_fluid_player(synth);
         if (!player || fluid_player_add_mem(player, tune.constData(),
                                             static_cast<std::size_t>(tune.size())) != FLUID_OK)
