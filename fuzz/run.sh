@@ -3,7 +3,7 @@
 #
 #   fuzz/run.sh [SECONDS] [HARNESS...]
 #
-# SECONDS defaults to 60; HARNESS is ini, langtable, vocabulary, wave or password
+# SECONDS defaults to 60; HARNESS is ini, langtable, vocabulary or password
 # (default: all). Each harness grows its corpus in build-fuzz/corpus/<harness>
 # from the seeds in fuzz/corpus/<harness>; crashing inputs go to
 # build-fuzz/findings/, logs to build-fuzz/logs/. Exits non-zero when a harness
@@ -12,7 +12,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build-fuzz"
-ALL=(ini langtable vocabulary wave password)
+ALL=(ini langtable vocabulary password)
 
 seconds=60
 if [[ $# -gt 0 && $1 =~ ^[0-9]+$ ]]; then
@@ -29,7 +29,6 @@ max_len() {
     ini) echo 4096 ;;
     langtable) echo 20000 ;;
     vocabulary) echo 8192 ;;
-    wave) echo 4096 ;;
     password) echo 1024 ;;
     *) echo "unknown harness: $1" >&2; exit 2 ;;
   esac

@@ -1,16 +1,14 @@
 #include "atomicfile.h"
 
+#include <QDir>
 #include <QFile>
-#include <QLatin1String>
+#include <QRegularExpression>
+#include <QSaveFile>
 
-#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace atomicfile {
 
@@ -18,8 +16,6 @@ namespace {
 
 using regularfile::failureOf;
 
-const QLatin1String kTemporaryMark(".frostel-");
-constexpr qsizetype kRandomPart = 6; // the XXXXXX of mkstemp
 constexpr mode_t kNewFileMode = 0644;
 
 bool sameFile(const struct ::stat& a, const struct ::stat& b)
@@ -27,155 +23,56 @@ bool sameFile(const struct ::stat& a, const struct ::stat& b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Beside the target, hidden, and named so that it cannot be taken for anything
-// but ours: "folder/.name.frostel-XXXXXX".
-QByteArray temporaryTemplate(const QByteArray& target)
+long long modifiedAt(const struct ::stat& info)
 {
-    const qsizetype slash = target.lastIndexOf('/');
-    return target.left(slash + 1) + '.' + target.mid(slash + 1) + kTemporaryMark.latin1() +
-           QByteArray(kRandomPart, 'X');
+    return info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec;
 }
 
-Failure writeAll(int descriptor, const QByteArray& bytes)
+// QSaveFile writes through a link to where it points; a link at the name gives
+// way to the file of our own instead. A folder, FIFO or device stays.
+Failure clearForWriting(const QByteArray& name, const QString& path)
 {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t chunk = ::write(descriptor, bytes.constData() + written,
-                                      static_cast<size_t>(bytes.size() - written));
-        if (chunk < 0 && errno == EINTR)
-            continue;
-        if (chunk < 0)
-            return failureOf(errno, QString());
-        if (chunk == 0)
-            return Failure::Failed;
-        written += chunk;
-    }
-    return Failure::None;
-}
-
-Failure writeAllAndSync(int descriptor, const QByteArray& bytes, const QString& path)
-{
-    if (const Failure failure = writeAll(descriptor, bytes); failure != Failure::None)
-        return failure;
-    return ::fsync(descriptor) == 0 ? Failure::None : failureOf(errno, path);
-}
-
-// Takes back a part of an append; should even that fail, nothing more can be done.
-void cutBackTo(int descriptor, off_t size)
-{
-    while (::ftruncate(descriptor, size) != 0 && errno == EINTR) {
-    }
-}
-
-// A temporary file that is removed again unless it took the target's name. It
-// stays locked while it exists, which tells removeLeftovers() that it is in use.
-class TemporaryFile
-{
-public:
-    explicit TemporaryFile(const QByteArray& target) : name_(temporaryTemplate(target))
-    {
-        descriptor_ = ::mkostemp(name_.data(), O_CLOEXEC);
-        if (descriptor_ >= 0)
-            ::flock(descriptor_, LOCK_EX);
-    }
-    ~TemporaryFile()
-    {
-        if (descriptor_ < 0)
-            return;
-        if (!renamed_)
-            ::unlink(name_.constData());
-        ::close(descriptor_);
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    int descriptor() const { return descriptor_; }
-
-    bool renameTo(const QByteArray& target)
-    {
-        renamed_ = ::rename(name_.constData(), target.constData()) == 0;
-        return renamed_;
-    }
-
-private:
-    QByteArray name_;
-    int descriptor_ = -1;
-    bool renamed_ = false;
-};
-
-// Only a regular file or a link may be replaced; a regular file keeps its mode.
-Failure modeForReplacing(const QByteArray& target, const QString& path, mode_t& mode)
-{
-    mode = kNewFileMode;
-    struct ::stat old
+    struct ::stat standing
     {};
-    if (::lstat(target.constData(), &old) != 0)
+    if (::lstat(name.constData(), &standing) != 0)
         return errno == ENOENT ? Failure::None : failureOf(errno, path);
-    if (S_ISLNK(old.st_mode))
-        return Failure::None;
-    if (!S_ISREG(old.st_mode))
-        return Failure::NotRegular;
-    if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-        return failureOf(errno, path);
-    mode = old.st_mode & 07777;
-    return Failure::None;
+    if (S_ISLNK(standing.st_mode))
+        return ::unlink(name.constData()) == 0 ? Failure::None : failureOf(errno, path);
+    return S_ISREG(standing.st_mode) ? Failure::None : Failure::NotRegular;
 }
 
-void removeIfUnused(int folder, const char* name)
+// What QSaveFile leaves of a write that was killed: "name.XXXXXX", six letters,
+// beside the file it was to replace. It is newer than that file; a file so
+// named that is older, or that stands beside no such file, is someone's copy.
+bool isLeftover(const QString& candidate, const QString& target)
 {
-    const int descriptor =
-        ::openat(folder, name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    struct ::stat opened
+    struct ::stat leftover
     {};
-    struct ::stat current
+    struct ::stat replaced
     {};
-    if (::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) &&
-        opened.st_uid == ::geteuid() && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(folder, name, &current, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, current))
-        ::unlinkat(folder, name, 0);
-    ::close(descriptor);
-}
-
-// Named as write() names its temporary files.
-bool isTemporaryName(const QString& fileName)
-{
-    const qsizetype tail = kTemporaryMark.size() + kRandomPart;
-    if (fileName.size() < 2 + tail || !fileName.startsWith(u'.'))
-        return false;
-    const QStringView end = QStringView(fileName).last(tail);
-    return end.startsWith(kTemporaryMark) &&
-           std::all_of(end.begin() + kTemporaryMark.size(), end.end(), [](QChar c) {
-               return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                      (c >= u'0' && c <= u'9');
-           });
+    return ::lstat(QFile::encodeName(candidate).constData(), &leftover) == 0 &&
+           S_ISREG(leftover.st_mode) && leftover.st_uid == ::geteuid() &&
+           ::lstat(QFile::encodeName(target).constData(), &replaced) == 0 &&
+           S_ISREG(replaced.st_mode) && modifiedAt(leftover) >= modifiedAt(replaced);
 }
 
 } // namespace
 
 Failure write(const QString& path, const QByteArray& bytes, regularfile::Signature* written)
 {
-    const QByteArray target = QFile::encodeName(path);
-    mode_t mode = kNewFileMode;
-    if (const Failure refused = modeForReplacing(target, path, mode); refused != Failure::None)
+    const QByteArray name = QFile::encodeName(path);
+    if (const Failure refused = clearForWriting(name, path); refused != Failure::None)
         return refused;
-
-    TemporaryFile temporary(target);
-    const int descriptor = temporary.descriptor();
-    if (descriptor < 0)
+    QSaveFile file(path);
+    // Unbuffered, so that a failing write leaves its reason in errno.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failureOf(errno, path);
-    if (::fchmod(descriptor, mode) != 0)
-        return failureOf(errno, path);
-    if (const Failure failure = writeAllAndSync(descriptor, bytes, path); failure != Failure::None)
-        return failure;
-    if (!temporary.renameTo(target))
+    if (file.write(bytes) != bytes.size())
+        return failureOf(errno, path); // the unfinished file goes with `file`
+    if (!file.commit())
         return errno == EISDIR ? Failure::NotRegular : failureOf(errno, path);
-    struct ::stat info
-    {};
     if (written)
-        *written = ::fstat(descriptor, &info) == 0 ? regularfile::signatureOf(info)
-                                                   : regularfile::Signature{};
+        *written = regularfile::signatureAt(name);
     return Failure::None;
 }
 
@@ -192,11 +89,16 @@ Failure append(const QString& path, const QByteArray& bytes)
     if (existed && !S_ISREG(before.st_mode))
         return Failure::NotRegular;
 
+    // Without waiting on a FIFO or following a link put there meanwhile; what
+    // was opened is checked once more.
     const int flags = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
                       (existed ? 0 : O_CREAT | O_EXCL);
     const int descriptor = ::open(name.constData(), flags, kNewFileMode);
     if (descriptor < 0)
         return failureOf(errno, path);
+    QFile file;
+    file.open(descriptor, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+              QFileDevice::AutoCloseHandle);
     struct ::stat opened
     {};
     Failure failure = Failure::None;
@@ -204,16 +106,15 @@ Failure append(const QString& path, const QByteArray& bytes)
         failure = failureOf(errno, path);
     else if (!S_ISREG(opened.st_mode) || (existed && !sameFile(before, opened)))
         failure = Failure::NotRegular;
-    else
-        failure = writeAllAndSync(descriptor, bytes, path);
+    else if (file.write(bytes) != bytes.size() || ::fsync(descriptor) != 0)
+        failure = failureOf(errno, path);
 
     if (failure != Failure::None && S_ISREG(opened.st_mode)) {
-        if (existed)
-            cutBackTo(descriptor, opened.st_size);
-        else
-            ::unlink(name.constData());
+        // Takes back what it added; should even that fail, nothing more can be done.
+        const bool takenBack = existed ? ::ftruncate(descriptor, opened.st_size) == 0
+                                       : ::unlink(name.constData()) == 0;
+        Q_UNUSED(takenBack);
     }
-    ::close(descriptor);
     return failure;
 }
 
@@ -221,23 +122,13 @@ void removeLeftovers(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    const int descriptor =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    DIR* listing = ::fdopendir(descriptor);
-    if (!listing) {
-        ::close(descriptor);
-        return;
+    static const QRegularExpression temporaryName(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    const QDir files(folder);
+    for (const QString& name : files.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = temporaryName.match(name);
+        if (match.hasMatch() && isLeftover(files.filePath(name), files.filePath(match.captured(1))))
+            QFile::remove(files.filePath(name));
     }
-    std::vector<QByteArray> names;
-    while (const dirent* entry = ::readdir(listing)) {
-        if (isTemporaryName(QFile::decodeName(entry->d_name)))
-            names.emplace_back(entry->d_name);
-    }
-    for (const QByteArray& name : names)
-        removeIfUnused(descriptor, name.constData());
-    ::closedir(listing);
 }
 
 } // namespace atomicfile

@@ -12,11 +12,11 @@ namespace atomicfile {
 
 using regularfile::Failure;
 
-// Replaces the file at `path` as a whole: the bytes go to a temporary file in
-// the same folder, reach the disk, and only then take the old file's name, so a
-// crash or a full disk leaves either the old file or the new one, never half of
-// one. An existing file keeps its permissions; one this user may not write is
-// not replaced. `written`, when given, receives the state of the new file.
+// Replaces the file at `path` as a whole through QSaveFile: the bytes reach the
+// disk in a file of their own before they take the old file's name, so a crash
+// or a full disk leaves either the old file or the new one, never half of one.
+// An existing file keeps its permissions; one this user may not write is not
+// replaced. `written`, when given, receives the state of the new file.
 Failure write(const QString& path, const QByteArray& bytes,
               regularfile::Signature* written = nullptr);
 
@@ -24,8 +24,9 @@ Failure write(const QString& path, const QByteArray& bytes,
 // fails part-way takes back what it added, so the file stays as it was.
 Failure append(const QString& path, const QByteArray& bytes);
 
-// Removes the temporary files that killed writes left in `folder`: only files
-// of this user named as write() names them and that no running write holds.
+// Removes the temporary files that writes killed half-way left in `folder`:
+// files of this user named and dated as write() leaves them. Called while no
+// other write runs.
 void removeLeftovers(const QString& folder);
 
 } // namespace atomicfile

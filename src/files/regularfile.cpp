@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,24 +10,6 @@
 namespace regularfile {
 
 namespace {
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    ~Descriptor()
-    {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
-};
 
 Failure kindOf(mode_t mode)
 {
@@ -40,33 +21,6 @@ Failure kindOf(mode_t mode)
 bool sameFile(const struct ::stat& a, const struct ::stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Reads to the end, but never more than one byte past `limit`: a file that grew
-// beyond it after its size was checked is too large all the same.
-Failure readAll(int descriptor, qint64 expectedSize, qint64 limit, QByteArray& bytes)
-{
-    QByteArray buffer(std::min(expectedSize, limit) + 1, Qt::Uninitialized);
-    qint64 filled = 0;
-    for (;;) {
-        if (filled == buffer.size()) {
-            if (filled > limit)
-                return Failure::TooLarge;
-            buffer.resize(std::min(limit + 1, 2 * filled));
-        }
-        const ssize_t got =
-            ::read(descriptor, buffer.data() + filled, static_cast<size_t>(buffer.size() - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return failureOf(errno, QString());
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    buffer.truncate(filled);
-    bytes = std::move(buffer);
-    return Failure::None;
 }
 
 } // namespace
@@ -138,14 +92,16 @@ Contents read(const QString& path, qint64 limit, Links links)
     int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     if (links == Links::DoNotFollow)
         flags |= O_NOFOLLOW;
-    const Descriptor file(::open(name.constData(), flags));
-    if (file.get() < 0) {
+    const int descriptor = ::open(name.constData(), flags);
+    if (descriptor < 0) {
         result.failure = failureOf(errno, path);
         return result;
     }
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct ::stat opened
     {};
-    if (::fstat(file.get(), &opened) != 0) {
+    if (::fstat(descriptor, &opened) != 0) {
         result.failure = failureOf(errno, path);
         return result;
     }
@@ -154,7 +110,12 @@ Contents read(const QString& path, qint64 limit, Links links)
     else if (opened.st_size > limit)
         result.failure = Failure::TooLarge;
     else
-        result.failure = readAll(file.get(), opened.st_size, limit, result.bytes);
+        result.bytes = file.readAll();
+    // A file that grew beyond the limit after its size was checked is too large all the same.
+    if (result.failure == Failure::None && result.bytes.size() > limit)
+        result.failure = Failure::TooLarge;
+    else if (result.failure == Failure::None && file.error() != QFileDevice::NoError)
+        result.failure = Failure::Failed;
     if (result.failure == Failure::None)
         result.signature = signatureOf(opened);
     else

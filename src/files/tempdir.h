@@ -4,10 +4,11 @@
 
 namespace platform {
 
-// The user's private temporary folder, ending in "/": $XDG_RUNTIME_DIR when it is
-// set and usable, otherwise "frostel" in the user's cache folder ($XDG_CACHE_HOME
-// or ~/.cache), and failing that a fresh folder of this run below the system's
-// temporary folder; none of them is a place another user can take first.
+// The user's private temporary folder, ending in "/": the runtime folder as Qt
+// finds it ($XDG_RUNTIME_DIR, or else Qt's own private folder in the system's
+// temporary folder, made once and used again at every start), failing that
+// "frostel" in the user's cache folder, and failing both a folder of this run
+// that goes at its end. None of them is a place another user can take first.
 // Returns an empty string when no such folder can be had.
 QString privateTempDir();
 

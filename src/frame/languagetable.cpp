@@ -7,7 +7,11 @@
 #include "files/tempdir.h"
 #include "files/text.h"
 
+#include <QFileInfo>
+#include <QTemporaryFile>
+
 #include <limits>
+#include <memory>
 
 namespace language {
 
@@ -22,6 +26,23 @@ QString& languageFilePath()
 {
     static QString path;
     return path;
+}
+
+// A FIFO, a folder or a file this user may not read or write at the usual
+// name is no place for the table; a link there is replaced.
+bool canTakeTheTable(const QString& path)
+{
+    const QFileInfo standing(path);
+    return standing.isSymLink() || !standing.exists() ||
+           (standing.isFile() && standing.isReadable() && standing.isWritable());
+}
+
+// A name of this run beside the usual one; the file goes at the run's end.
+QString nameOfThisRun(const QString& folder)
+{
+    static std::unique_ptr<QTemporaryFile> file;
+    file = std::make_unique<QTemporaryFile>(folder + QStringLiteral("~tmp-XXXXXX.lng"));
+    return file->open() ? file->fileName() : QString();
 }
 
 CachedIniFile& table()
@@ -83,6 +104,8 @@ void extractLanguageTable()
     // Without a private folder there is no safe place for the table: every text is
     // then empty, as for a table that cannot be read.
     languageFilePath() = folder.isEmpty() ? QString() : folder + QStringLiteral("~tmp.lng");
+    if (!languageFilePath().isEmpty() && !canTakeTheTable(languageFilePath()))
+        languageFilePath() = nameOfThisRun(folder);
     if (!languageFilePath().isEmpty())
         WriteResourceToFile(kLanguageTableId, QStringLiteral("CUSTOM"), languageFilePath());
 }

@@ -4,7 +4,8 @@
 
 // Every text the game shows in more than one language comes from the language
 // table: a resource that is written to "~tmp.lng" in the user's private temporary
-// folder at every start and read from there by message number.
+// folder at every start (under a name of the run when something that is no file
+// of ours stands there) and read from there by message number.
 namespace language {
 
 enum Index : qint16

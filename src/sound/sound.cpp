@@ -3,7 +3,7 @@
 #include "errors/errorscope.h"
 #include "files/resources.h"
 #include "frame/settings.h"
-#include "sound/mcisequencer.h"
+#include "sound/music.h"
 #include "sound/wavesound.h"
 
 #include <QCoreApplication>
@@ -22,6 +22,12 @@ WavePlayer& player()
 
 } // namespace
 
+Music& music()
+{
+    static Music instance;
+    return instance;
+}
+
 void PlayWAV(qint32 id)
 {
     ErrorScope::run(modules::Allgemein, "PlayWAV", [&] {
@@ -37,14 +43,14 @@ void PlayWAV(qint32 id)
 void MakeMusic()
 {
     ErrorScope::run(modules::Allgemein, "MakeMusic", [&] {
-        mci::sendCommand(QStringLiteral("open sequencer!frostel.mid alias midi"));
-        mci::sendCommand(QStringLiteral("play midi"));
+        if (music().open(QStringLiteral("frostel.mid")))
+            music().play();
     });
 }
 
 void stopMusic()
 {
-    mci::sendCommand(QStringLiteral("close midi"));
+    music().close();
 }
 
 void toggleMusic(bool checkedNow)

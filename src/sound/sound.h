@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+class Music;
+
 // Sound effects and music.
 
 // Starts sound resource "WAV"/id and returns at once; the sound playing is cut
@@ -9,9 +11,13 @@
 // Sound setting themselves, because the pauses that go with a sound depend on it.
 void PlayWAV(qint32 id);
 
-// Opens "frostel.mid" in the current folder as "midi" and plays it once through.
+// Opens "frostel.mid" in the current folder and plays it once through; a missing
+// or unplayable file means silence.
 void MakeMusic();
 void stopMusic();
+
+// The program's one music, which the two above open and close.
+Music& music();
 
 // The music and sound entries of the options menu, called with the entry's check
 // mark as it is after the click. Each stores its setting at once.

@@ -110,13 +110,13 @@ TEST(StartUp, RemovesWhatKilledWritesLeftInEveryFolderTheGameWritesInto)
                                  environment.tempDir().chopped(1)};
     for (const QString& folder : folders) {
         QDir().mkpath(folder);
-        writeFile(folder + QStringLiteral("/.words.dat.frostel-Kill01"), "half a file");
         writeFile(folder + QStringLiteral("/keep.dat"), "a file of the user's");
+        writeFile(folder + QStringLiteral("/keep.dat.KilLed"), "half a file");
     }
     removeLeftoverTemporaryFiles();
     for (const QString& folder : folders) {
         const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        EXPECT_FALSE(names.contains(QStringLiteral(".words.dat.frostel-Kill01")))
+        EXPECT_FALSE(names.contains(QStringLiteral("keep.dat.KilLed")))
             << folder.toStdString();
         EXPECT_TRUE(names.contains(QStringLiteral("keep.dat"))) << folder.toStdString();
     }

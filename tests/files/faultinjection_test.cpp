@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -79,6 +80,12 @@ QStringList entriesOf(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
+}
+
+QString userName()
+{
+    const passwd* user = ::getpwuid(::geteuid());
+    return user ? QString::fromLocal8Bit(user->pw_name) : QString();
 }
 
 // Sets an environment variable for one scope.
@@ -294,8 +301,8 @@ TEST_F(FaultInjection, ALanguageFolderThatVanishedOrBecameAFile)
 
 TEST_F(FaultInjection, TemporaryFoldersThatSomeoneElseCouldHaveMadeArePassedOver)
 {
-    // The link points at a folder that is private and this user's own, so only
-    // the link itself gives it away.
+    // The links point at a folder that is private and this user's own, so only
+    // the links themselves give it away.
     const QString elsewhere = environment.programDir() + QStringLiteral("/elsewhere");
     const QString link = environment.programDir() + QStringLiteral("/runtime");
     const QString cache = environment.programDir() + QStringLiteral("/cache");
@@ -308,25 +315,21 @@ TEST_F(FaultInjection, TemporaryFoldersThatSomeoneElseCouldHaveMadeArePassedOver
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(link));
     const ScopedVariable cacheHome("XDG_CACHE_HOME", cache);
     const ScopedVariable tmpdir("TMPDIR", systemTemp);
-    // Another user made the folder an earlier version fell back to.
-    const QString taken = systemTemp + QStringLiteral("/frostel-%1").arg(::getuid());
-    QDir().mkdir(taken);
-    QFile::setPermissions(taken, QFileDevice::Permissions(0x7777));
-    handOver(taken);
+    // Where Qt's runtime folder falls back to.
+    ASSERT_TRUE(QFile::link(elsewhere, systemTemp + "/runtime-" + userName()));
 
     language::extractLanguageTable();
-    EXPECT_TRUE(entriesOf(elsewhere).isEmpty()) << "nothing is written through the link";
+    EXPECT_TRUE(entriesOf(elsewhere).isEmpty()) << "nothing is written through a link";
     EXPECT_EQ(language::TempLanguageFile(), cache + QStringLiteral("/frostel/~tmp.lng"));
     EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
 
-    // The folder in the cache replaced by a link as well: a fresh folder of this
-    // run takes over, and the texts and the instance lock still work.
+    // The folder in the cache replaced by a link as well: a folder of this run
+    // takes over, and the texts and the instance lock still work.
     QDir(cache + QStringLiteral("/frostel")).removeRecursively();
     ASSERT_TRUE(QFile::link(elsewhere, cache + QStringLiteral("/frostel")));
     language::extractLanguageTable();
     const QString fresh = QFileInfo(language::TempLanguageFile()).path();
     EXPECT_EQ(QFileInfo(fresh).path(), systemTemp);
-    EXPECT_NE(fresh, taken);
     EXPECT_EQ(QFileInfo(fresh).permissions() & 0x0077, 0) << "only the user can open it";
     EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
     EXPECT_EQ(language::GetTempDir(), fresh + u'/') << "the same folder for the whole run";
@@ -334,18 +337,32 @@ TEST_F(FaultInjection, TemporaryFoldersThatSomeoneElseCouldHaveMadeArePassedOver
     EXPECT_TRUE(first.acquire());
     EXPECT_FALSE(InstanceLock(language::GetTempDir()).acquire());
     EXPECT_TRUE(entriesOf(elsewhere).isEmpty());
-    EXPECT_TRUE(entriesOf(taken).isEmpty());
     EXPECT_TRUE(environment.reporter.reports.isEmpty());
 }
 
-TEST_F(FaultInjection, WithoutACacheFolderOfItsOwnTheHomeGetsOne)
+TEST_F(FaultInjection, WithoutARuntimeFolderOneFolderServesEveryStart)
 {
+    const QString systemTemp = environment.programDir() + QStringLiteral("/tmp");
+    QDir().mkdir(systemTemp);
+    qunsetenv("XDG_RUNTIME_DIR");
+    const ScopedVariable tmpdir("TMPDIR", systemTemp);
+    for (int start = 0; start < 20; ++start) {
+        language::extractLanguageTable();
+        EXPECT_EQ(language::GetLang(1143), QStringLiteral("Really end the game?"));
+    }
+    const QString runtime = systemTemp + "/runtime-" + userName();
+    EXPECT_EQ(entriesOf(systemTemp), QStringList({"runtime-" + userName()}));
+    EXPECT_EQ(language::TempLanguageFile(), runtime + QStringLiteral("/~tmp.lng"));
+    EXPECT_EQ(QFileInfo(runtime).permissions() & 0x0077, 0);
+
+    // Taken by a link, the home's cache folder serves.
     const QString home = environment.programDir() + QStringLiteral("/home");
     QDir().mkdir(home);
     QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", "");
+    QDir(runtime).removeRecursively();
+    ASSERT_TRUE(QFile::link(home, runtime));
     const ScopedVariable homeVariable("HOME", home);
-    const ScopedVariable cacheHome("XDG_CACHE_HOME", QStringLiteral("relative/is/ignored"));
+    const ScopedVariable cacheHome("XDG_CACHE_HOME", QString());
     language::extractLanguageTable();
     EXPECT_EQ(language::TempLanguageFile(), home + QStringLiteral("/.cache/frostel/~tmp.lng"));
     EXPECT_EQ(QFileInfo(home + QStringLiteral("/.cache/frostel")).permissions() & 0x0077, 0);

@@ -13,14 +13,13 @@
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -317,34 +316,31 @@ TEST_F(SpecialFiles, AFileTheUserMayNotWriteIsNotReplacedBehindItsBack)
     EXPECT_EQ(namesIn(elsewhere()), QStringList({"readonly.dat", "victim.ini"}));
 }
 
-TEST_F(SpecialFiles, OnlyOurOwnUnusedTemporaryFilesAreRemoved)
+TEST_F(SpecialFiles, OnlyWhatKilledWritesLeftIsRemoved)
 {
     const QString folder = elsewhere();
-    const QStringList ours = {".Frostel.ini.frostel-AbC123", ".words.dat.frostel-000000"};
-    const QStringList others = {"Frostel.ini.backup", "words.dat.a1B2c3", ".x.frostel-abc12",
-                                ".x.frostel-ab!123", "x.frostel-abc123"};
-    for (const QString& name : ours + others)
+    writeFile(folder + "/words.dat", "WORDS\r\n");
+    // Named as the writer names its temporary files, after the files beside them.
+    const QStringList ours = {"victim.ini.AbCdEf", "words.dat.qwErTy"};
+    // A copy older than its file, one beside no such file, other names and a link.
+    const QStringList others = {"words.dat.backup",  "gone.dat.AbCdEf",  "words.dat.a1B2c3",
+                                "words.dat.abcdefg", "words.datXabcdef", "victim.ini.LnkLnk"};
+    for (const QString& name : ours + others.mid(0, 5))
         writeFile(folder + u'/' + name, "leftover");
-    // One in use by a write that is still running.
-    const QString busy = folder + QStringLiteral("/.busy.dat.frostel-Busy01");
-    writeFile(busy, "being written");
-    const int held = ::open(QFile::encodeName(busy).constData(), O_RDWR | O_CLOEXEC);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    // A link of our pattern is not a file of ours, nor is what it points at.
-    makeLink(victim(), folder + QStringLiteral("/.link.frostel-Link01"));
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        writeFile(folder + QStringLiteral("/.theirs.frostel-Other1"), "another user's");
-        handOver(folder + QStringLiteral("/.theirs.frostel-Other1"));
+    QFile backup(folder + "/words.dat.backup");
+    ASSERT_TRUE(backup.open(QIODevice::ReadWrite));
+    backup.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                       QFileDevice::FileModificationTime);
+    backup.close();
+    makeLink(victim(), folder + "/victim.ini.LnkLnk");
+    QStringList kept = others + QStringList({"victim.ini", "words.dat"});
+    if (::geteuid() == 0) {
+        writeFile(folder + "/words.dat.Theirs", "another user's");
+        handOver(folder + "/words.dat.Theirs");
+        kept.append("words.dat.Theirs");
     }
 
     atomicfile::removeLeftovers(folder);
-    ::close(held);
-    QStringList kept =
-        others + QStringList({".busy.dat.frostel-Busy01", ".link.frostel-Link01", "victim.ini"});
-    if (root)
-        kept.append(".theirs.frostel-Other1");
     kept.sort();
     EXPECT_EQ(namesIn(folder), kept);
     EXPECT_EQ(readFile(victim()), "[Einstellungen]\r\nSpieler1=Victim\r\n");

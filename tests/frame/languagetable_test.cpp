@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace language;
@@ -181,13 +183,46 @@ TEST_F(LanguageTableTest, IsWrittenAfreshAndNeverThroughALink)
     EXPECT_EQ(GetLang(1143), QStringLiteral("Really end the game?"));
 }
 
+TEST_F(LanguageTableTest, WhatIsNoFileOfOursAtItsNameCostsNoText)
+{
+    const QString usual = environment.tempDir() + "~tmp.lng";
+    const auto takesTheTableElsewhere = [&] {
+        extractLanguageTable();
+        return TempLanguageFile() != usual &&
+               QFileInfo(TempLanguageFile()).path() + u'/' == environment.tempDir() &&
+               GetLang(1143) == QStringLiteral("Really end the game?") &&
+               environment.reporter.reports.isEmpty();
+    };
+    const auto tablesBesideIt = [&] {
+        return QDir(environment.tempDir()).entryList({"~tmp-*.lng"}, QDir::Files);
+    };
+
+    QFile::remove(usual);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(usual).constData(), 0600), 0);
+    EXPECT_TRUE(takesTheTableElsewhere()) << "a FIFO";
+    EXPECT_TRUE(takesTheTableElsewhere()) << "a FIFO, once more";
+    EXPECT_EQ(tablesBesideIt().size(), 1) << "the earlier one's table is gone";
+    QFile::remove(usual);
+    ASSERT_TRUE(QDir().mkdir(usual));
+    EXPECT_TRUE(takesTheTableElsewhere()) << "a folder";
+    QDir().rmdir(usual);
+
+    // Owned by root when the tests run as root, and readable by no one else.
+    writeFile(usual, "[lang]\r\n1143=Stale\r\n");
+    QFile::setPermissions(usual, QFile::WriteOwner);
+    handOver(environment.tempDir());
+    EXPECT_TRUE(runUnprivileged(takesTheTableElsewhere)) << "a file this user may not read";
+}
+
 TEST(LanguageTable, WithoutAPrivateTemporaryFolderEveryTextIsEmpty)
 {
     TestEnvironment environment;
+    const QString notAFolder = environment.programDir() + "/runtime";
+    writeFile(notAFolder, "");
     const QString shared = environment.programDir() + "/shared";
     ASSERT_TRUE(QDir().mkdir(shared));
     QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)); // writable by everyone
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(notAFolder));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(shared));
     qputenv("TMPDIR", "/proc/self"); // where no one can make a folder, root included
     extractLanguageTable();

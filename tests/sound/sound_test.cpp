@@ -1,7 +1,7 @@
 #include "sound/sound.h"
 
 #include "frame/settings.h"
-#include "sound/mcisequencer.h"
+#include "sound/music.h"
 #include "support/testsupport.h"
 
 #include <QCoreApplication>
@@ -56,7 +56,7 @@ TEST(MenuToggles, TheMusicSwitchStoresItsSettingAndNeedsNoMusicFile)
     toggleMusic(true);
     EXPECT_EQ(settings().Music, -1);
     EXPECT_TRUE(readFile(environment.settingsPath()).contains("Music=-1\r\n"));
-    EXPECT_FALSE(mci::isOpen("midi"));
+    EXPECT_FALSE(music().isOpen());
     EXPECT_TRUE(environment.reporter.reports.isEmpty());
     EXPECT_TRUE(environment.dialogs.questions.isEmpty());
 }
@@ -70,11 +70,11 @@ TEST(MenuToggles, TheMusicSwitchOpensAndClosesTheMusic)
     settings().Music = 0;
 
     toggleMusic(true);
-    EXPECT_TRUE(mci::isOpen("midi"));
+    EXPECT_TRUE(music().isOpen());
     toggleMusic(false);
-    EXPECT_FALSE(mci::isOpen("midi"));
+    EXPECT_FALSE(music().isOpen());
     toggleMusic(true);
-    EXPECT_TRUE(mci::isOpen("midi")) << "off and on again opens it afresh";
+    EXPECT_TRUE(music().isOpen()) << "off and on again opens it afresh";
     EXPECT_TRUE(environment.reporter.reports.isEmpty());
     stopMusic();
 }

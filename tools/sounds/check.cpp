@@ -53,9 +53,6 @@ std::string describe(const char* format, double value)
 
 void checkFormat(const WavInfo& info, std::vector<std::string>& problems)
 {
-    if (info.formatTag != 1) {
-        problems.push_back("not PCM");
-    }
     if (info.channels != 1) {
         problems.push_back("not mono");
     }

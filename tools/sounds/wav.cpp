@@ -1,5 +1,8 @@
 #include "wav.hpp"
 
+#include <QBuffer>
+#include <QWaveDecoder>
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -22,20 +25,6 @@ void putLittle(Bytes& out, std::uint32_t value, int bytes)
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     }
-}
-
-std::uint32_t getLittle(const Bytes& in, std::size_t at, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) {
-        value = (value << 8) | in[at + static_cast<std::size_t>(i)];
-    }
-    return value;
-}
-
-bool hasTag(const Bytes& in, std::size_t at, const char* tag)
-{
-    return in.size() >= at + 4 && std::equal(tag, tag + 4, in.begin() + static_cast<long>(at));
 }
 
 std::uint8_t toUnsigned8(double sample)
@@ -83,58 +72,24 @@ Bytes encodeWav(const Signal& signal)
 
 std::optional<WavInfo> parseWav(const Bytes& file, std::string& error)
 {
-    if (file.size() < 12 || !hasTag(file, 0, "RIFF") || !hasTag(file, 8, "WAVE")) {
-        error = "not a RIFF WAVE file";
+    QByteArray bytes(reinterpret_cast<const char*>(file.data()),
+                     static_cast<qsizetype>(file.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QWaveDecoder decoder(&buffer);
+    if (!decoder.open(QIODevice::ReadOnly) || !decoder.audioFormat().isValid()) {
+        error = "not a whole RIFF WAVE file of PCM samples";
         return std::nullopt;
     }
-    if (getLittle(file, 4, 4) + 8 != file.size()) {
-        error = "RIFF size field does not match the file size";
+    // The decoder plays on to the end of the bytes, so the samples must end the file.
+    if (decoder.bytesAvailable() != decoder.size()) {
+        error = "bytes after the samples";
         return std::nullopt;
     }
-    WavInfo info;
-    bool haveFormat = false;
-    bool haveData = false;
-    std::size_t at = 12;
-    while (at + 8 <= file.size()) {
-        const std::uint32_t size = getLittle(file, at + 4, 4);
-        const std::size_t body = at + 8;
-        if (size > file.size() - body) {
-            error = "chunk runs past the end of the file";
-            return std::nullopt;
-        }
-        if (hasTag(file, at, "fmt ") && size >= 16) {
-            info.formatTag = static_cast<int>(getLittle(file, body, 2));
-            info.channels = static_cast<int>(getLittle(file, body + 2, 2));
-            info.sampleRate = static_cast<int>(getLittle(file, body + 4, 4));
-            const auto byteRate = getLittle(file, body + 8, 4);
-            const auto blockAlign = getLittle(file, body + 12, 2);
-            info.bitsPerSample = static_cast<int>(getLittle(file, body + 14, 2));
-            const auto expectedAlign =
-                static_cast<std::uint32_t>(info.channels * info.bitsPerSample / 8);
-            if (blockAlign != expectedAlign || byteRate != expectedAlign * info.sampleRate) {
-                error = "block align or byte rate inconsistent with the format";
-                return std::nullopt;
-            }
-            haveFormat = true;
-        } else if (hasTag(file, at, "data")) {
-            if (!haveFormat) {
-                error = "data chunk before the fmt chunk";
-                return std::nullopt;
-            }
-            info.samples.assign(file.begin() + static_cast<long>(body),
-                                file.begin() + static_cast<long>(body + size));
-            haveData = true;
-        }
-        at = body + size + size % 2; // chunks are word aligned
-    }
-    if (at != file.size()) {
-        error = "trailing bytes after the last chunk";
-        return std::nullopt;
-    }
-    if (!haveFormat || !haveData) {
-        error = haveFormat ? "no data chunk" : "no fmt chunk";
-        return std::nullopt;
-    }
+    const QAudioFormat format = decoder.audioFormat();
+    WavInfo info{format.channelCount(), format.sampleRate(), format.bytesPerSample() * 8, {}};
+    const QByteArray samples = decoder.readAll();
+    info.samples.assign(samples.begin(), samples.end());
     return info;
 }
 

@@ -1,4 +1,5 @@
-// RIFF WAVE encoding (8-bit unsigned mono PCM) and a strict reader for checking files.
+// RIFF WAVE encoding (8-bit unsigned mono PCM), and reading files back for checks
+// through Qt's wave decoder, the reader the game plays its sounds with.
 #pragma once
 
 #include "synth.hpp"
@@ -17,7 +18,6 @@ Bytes encodeWav(const Signal& signal);
 
 struct WavInfo
 {
-    int formatTag = 0;
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
@@ -25,7 +25,8 @@ struct WavInfo
     double seconds() const;
 };
 
-// Parses a complete RIFF WAVE file; on failure returns nothing and explains why.
+// Reads a complete RIFF WAVE file of PCM samples; on failure returns nothing and
+// explains why.
 std::optional<WavInfo> parseWav(const Bytes& file, std::string& error);
 
 Bytes readFile(const std::string& path);
