@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "desktop/focusring.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -50,6 +52,7 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
+    keepFocusVisible(&box);
     // The message box sizes itself to its layout, so the room for the title goes in there.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Fixed),
@@ -75,5 +78,6 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     // The input box takes its width from its entry line.
     if (auto* entry = box.findChild<QLineEdit*>())
         entry->setMinimumWidth(titleBarWidth(title));
+    keepFocusVisible(&box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

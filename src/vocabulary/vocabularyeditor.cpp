@@ -2,6 +2,7 @@
 #include "ui_vocabularyeditor.h"
 
 #include "desktop/dialogs.h"
+#include "desktop/focusring.h"
 #include "desktop/screenmetrics.h"
 #include "desktop/services.h"
 #include "errors/errorscope.h"
@@ -119,6 +120,7 @@ VocabularyEditor::VocabularyEditor(int fieldWidth, QWidget* parent)
     ui_->setupUi(this);
     prepareControls();
     connectControls();
+    keepFocusVisible(this);
     Form_Load();
 }
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -367,4 +368,21 @@ TEST_F(OptionsDialogTest, AccessKeysOfTheLabelsTakeTheFocusToTheirControls)
         QTest::keyClick(dialog.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
     }
+}
+
+TEST_F(OptionsDialogTest, TheFocusOnTheArrowsAndTheListsShowsAsARing)
+{
+    addVocabularies({"a.dat"});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    const auto* ring = dialog->findChild<QFocusFrame*>();
+    ASSERT_NE(ring, nullptr);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             dialog->arrows(0), dialog->arrows(2), dialog->motifList(), dialog->fileList()}) {
+        control->setFocus();
+        EXPECT_EQ(ring->widget(), control) << control->objectName().toStdString();
+        EXPECT_TRUE(ring->isVisible()) << control->objectName().toStdString();
+    }
+    dialog->okButton()->setFocus();
+    EXPECT_FALSE(ring->isVisible()) << "the button shows its focus itself";
 }

@@ -2,6 +2,7 @@
 
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
+#include "desktop/focusring.h"
 #include "desktop/services.h"
 #include "desktop/wrappingbuttons.h"
 #include "errors/errorprotocol.h"
@@ -94,6 +95,7 @@ ErrorReportWindow::ErrorReportWindow(MakerAddresses maker, Now now)
     small.setPointSize(8);
     setFont(small);
     createFrames();
+    keepFocusVisible(this);
 }
 
 void ErrorReportWindow::createFrames()

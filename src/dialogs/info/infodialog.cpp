@@ -1,6 +1,7 @@
 #include "infodialog.h"
 
 #include "board/pictures.h"
+#include "desktop/focusring.h"
 #include "errors/errorscope.h"
 #include "frame/clock.h"
 #include "frame/languagetable.h"
@@ -54,6 +55,7 @@ InfoDialog::InfoDialog(QWidget* parent) : QDialog(parent)
         connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
         layout->addWidget(cmdOK, 0, Qt::AlignCenter);
     });
+    keepFocusVisible(this);
     Form_Load();
 }
 

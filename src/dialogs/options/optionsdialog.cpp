@@ -1,6 +1,7 @@
 #include "optionsdialog.h"
 #include "ui_optionsdialog.h"
 
+#include "desktop/focusring.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
@@ -104,6 +105,7 @@ OptionsDialog::OptionsDialog(int fieldWidth, QWidget* parent)
     ui_->setupUi(this);
     prepareControls();
     connectControls();
+    keepFocusVisible(this);
     Form_Load();
     Form_Activate();
 }
