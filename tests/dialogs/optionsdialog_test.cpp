@@ -1,10 +1,12 @@
 #include "dialogs/options/optionsdialog.h"
 
+#include "dialogs/options/numberarrows.h"
 #include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "support/testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -368,6 +370,39 @@ TEST_F(OptionsDialogTest, AccessKeysOfTheLabelsTakeTheFocusToTheirControls)
         QTest::keyClick(dialog.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
     }
+}
+
+// The arrows' own values run opposite to the numbers; a screen reader reads and
+// sets the number.
+TEST_F(OptionsDialogTest, TheArrowsAreSpinButtonsHoldingTheNumbersTheyShow)
+{
+    settings().Anzahl = 2;
+    settings().minLen = 4;
+    open();
+    QAccessibleInterface* players = QAccessible::queryAccessibleInterface(dialog->arrows(0));
+    EXPECT_EQ(players->role(), QAccessible::SpinBox);
+    QAccessibleValueInterface* value = players->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 2);
+    EXPECT_EQ(value->minimumValue().toInt(), 1);
+    EXPECT_EQ(value->maximumValue().toInt(), 4);
+    EXPECT_EQ(players->text(QAccessible::Value), "2");
+
+    value->setCurrentValue(3);
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_EQ(dialog->number(0)->text(), "3");
+    EXPECT_TRUE(dialog->nameBox(2)->isEnabled());
+    players->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(settings().Anzahl, 4);
+    players->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_TRUE(restartRequested());
+
+    QAccessibleValueInterface* length =
+        QAccessible::queryAccessibleInterface(dialog->arrows(2))->valueInterface();
+    EXPECT_EQ(length->currentValue().toInt(), 4);
+    EXPECT_EQ(length->minimumValue().toInt(), 1);
+    EXPECT_EQ(length->maximumValue().toInt(), 10);
 }
 
 TEST_F(OptionsDialogTest, TheFocusOnTheArrowsAndTheListsShowsAsARing)

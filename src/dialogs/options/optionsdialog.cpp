@@ -2,6 +2,7 @@
 #include "ui_optionsdialog.h"
 
 #include "desktop/focusring.h"
+#include "dialogs/options/numberarrows.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -163,6 +163,7 @@ void OptionsDialog::prepareControls()
     for (int index = 0; index < kNumbers; ++index) {
         const ArrowRange& range = kArrowRanges.at(index);
         vsczahl.at(index)->setRange(range.lowestValue, range.highestValue);
+        vsczahl.at(index)->setTop(range.top);
     }
     for (QLineEdit* box : Spieler_Name)
         box->installEventFilter(this);
@@ -171,7 +172,7 @@ void OptionsDialog::prepareControls()
 void OptionsDialog::connectControls()
 {
     for (int index = 0; index < kNumbers; ++index) {
-        connect(vsczahl.at(index), &QScrollBar::valueChanged, this,
+        connect(vsczahl.at(index), &NumberArrows::valueChanged, this,
                 [this, index] { vscZahl_Change(index); });
     }
     for (QLineEdit* box : Spieler_Name)
@@ -230,8 +231,8 @@ void OptionsDialog::Form_Load()
         const int chosen = std::max(rowOf(record.Datei), 0);
 
         for (int index = 0; index < kNumbers; ++index) {
-            vsczahl.at(index)->setValue(kArrowRanges.at(index).top - numberSetting(index));
-            // setValue stays silent when the value does not change.
+            vsczahl.at(index)->setNumber(numberSetting(index));
+            // setNumber stays silent when the number does not change.
             Zahl.at(index)->setText(QString::number(numberSetting(index)));
         }
 
@@ -332,7 +333,7 @@ void OptionsDialog::Password_Click()
 void OptionsDialog::vscZahl_Change(int index)
 {
     ErrorScope::run(modules::frmOptions, "vscZahl_Change", [&] {
-        const qint16 shown = toInt16(kArrowRanges.at(index).top - vsczahl.at(index)->value());
+        const qint16 shown = toInt16(vsczahl.at(index)->number());
         numberSetting(index) = shown;
         Zahl.at(index)->setText(QString::number(shown));
         if (index == 0)

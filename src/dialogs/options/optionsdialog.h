@@ -10,13 +10,13 @@
 #include <memory>
 #include <optional>
 
+class NumberArrows;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace Ui {
@@ -53,7 +53,7 @@ public:
 
     const OptionsOutcome& outcome() const { return outcome_; }
 
-    QScrollBar* arrows(int index) const { return vsczahl.at(index); }
+    NumberArrows* arrows(int index) const { return vsczahl.at(index); }
     QLabel* number(int index) const { return Zahl.at(index); }
     QLineEdit* nameBox(int player) const { return Spieler_Name.at(player); }
     QRadioButton* repeatButton(int index) const { return wiederh.at(index); }
@@ -103,7 +103,7 @@ private:
     std::unique_ptr<Ui::OptionsDialog> ui_;
     // The numbered ones once more, to be taken by their number.
     std::array<QLabel*, kNumbers> Zahl{};
-    std::array<QScrollBar*, kNumbers> vsczahl{};
+    std::array<NumberArrows*, kNumbers> vsczahl{};
     std::array<QLineEdit*, kPlayers> Spieler_Name{};
     std::array<QRadioButton*, 2> wiederh{};
 };
