@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFocusFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -370,6 +371,38 @@ TEST_F(OptionsDialogTest, AccessKeysOfTheLabelsTakeTheFocusToTheirControls)
         QTest::keyClick(dialog.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
     }
+}
+
+// Every control and frame as a screen reader meets it: named in the current
+// language, the labelled ones by their labels.
+TEST_F(OptionsDialogTest, ScreenReadersHearEveryControlByNameInTheCurrentLanguage)
+{
+    settings().Anzahl = 4;
+    addVocabularies({"a.dat"});
+    open();
+    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+        if (part->focusPolicy() & Qt::TabFocus || qobject_cast<QGroupBox*>(part)) {
+            EXPECT_FALSE(accessibleName(part).isEmpty()) << part->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(accessibleName(dialog->arrows(0)), "Players:");
+    EXPECT_EQ(accessibleName(dialog->arrows(2)), "Minimum word length:");
+    EXPECT_EQ(accessibleName(dialog->nameBox(0)), "Name of player 1");
+    EXPECT_EQ(accessibleName(dialog->nameBox(3)), "Name of player 4");
+    EXPECT_EQ(accessibleName(dialog->motifList()), "Picture:");
+    EXPECT_EQ(accessibleName(dialog->fileList()), "Vocabulary:");
+    EXPECT_EQ(accessibleName(dialog->repeatButton(1)), "words not guessed");
+    EXPECT_EQ(accessibleName(dialog.get()), "Options");
+    dialog.reset();
+
+    language::LanguageOffset() = 0;
+    QDir(environment.programDir()).mkpath(QStringLiteral("deutsch"));
+    open();
+    EXPECT_EQ(accessibleName(dialog->arrows(0)), "Teilnehmer:");
+    EXPECT_EQ(accessibleName(dialog->nameBox(1)), "Name von Spieler 2");
+    EXPECT_EQ(accessibleName(dialog->fileList()), "Wortschatz:");
+    EXPECT_EQ(accessibleName(dialog->findChild<QGroupBox*>("Frame2")), "Wiederholungen");
+    EXPECT_EQ(accessibleName(dialog.get()), "Einstellungen");
 }
 
 // The arrows' own values run opposite to the numbers; a screen reader reads and

@@ -101,6 +101,8 @@ ErrorReportWindow::ErrorReportWindow(MakerAddresses maker, Now now)
 void ErrorReportWindow::createFrames()
 {
     framComment = makeFrame(this, QStringLiteral("framComment"), QString(), 65);
+    // The frame shows no caption; a screen reader names it all the same.
+    framComment->setAccessibleName(QStringLiteral("Hinweis / Note"));
     lblComment = makeLabel(framComment, QStringLiteral("lblComment"), QRect(8, 16, 457, 41));
     lblComment->setWordWrap(true);
 

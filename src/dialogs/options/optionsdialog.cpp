@@ -1,6 +1,7 @@
 #include "optionsdialog.h"
 #include "ui_optionsdialog.h"
 
+#include "desktop/accessibility.h"
 #include "desktop/focusring.h"
 #include "dialogs/options/numberarrows.h"
 #include "errors/errorscope.h"
@@ -38,6 +39,7 @@ constexpr int kChangePassword = 157;
 constexpr int kBackground = 173;
 constexpr int kRemoveLetters = 183;
 constexpr int kFirstMotif = 201;
+constexpr int kPlayerNameBox = 400;
 
 // The arrows run opposite to the number they show, so that the upper arrow
 // makes the number larger: number = top - value.
@@ -276,11 +278,27 @@ void OptionsDialog::Form_Activate()
         ui_->EditButt->setText(language::text(kEditVocabulary));
         ui_->Password->setText(language::text(kChangePassword));
         ui_->lblMinLen->setText(language::text(kMinimumLengthLabel));
+        nameForScreenReaders();
 
         // The editor may have added a file; the chosen one stays chosen.
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
     });
+}
+
+// The arrows and the buttons take their names from their labels and captions;
+// the lists and the frames do not, and the name boxes share one label, which
+// does not say whose name each box holds.
+void OptionsDialog::nameForScreenReaders()
+{
+    using accessibility::withoutAccessKey;
+    ui_->Frame1->setAccessibleName(withoutAccessKey(language::text(kPlayersLabel)));
+    ui_->Frame2->setAccessibleName(language::text(kRepeatLabel));
+    ui_->Frame3->setAccessibleName(withoutAccessKey(language::text(kPictureLabel)));
+    ui_->Motiv->setAccessibleName(withoutAccessKey(language::text(kPictureLabel)));
+    ui_->wortsch->setAccessibleName(withoutAccessKey(language::text(kVocabularyLabel)));
+    for (int player = 0; player < kPlayers; ++player)
+        Spieler_Name.at(player)->setAccessibleName(language::text(kPlayerNameBox).arg(player + 1));
 }
 
 void OptionsDialog::cmdOK_Click()

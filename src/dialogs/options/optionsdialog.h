@@ -77,6 +77,7 @@ private:
 
     void Form_Load();
     void Form_Activate();
+    void nameForScreenReaders();
     void cmdOK_Click();
     void EditButt_Click();
     void Password_Click();
