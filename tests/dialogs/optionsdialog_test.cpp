@@ -343,7 +343,7 @@ TEST_F(OptionsDialogTest, TextsAndAccessKeysComeFromTheCurrentLanguage)
     EXPECT_EQ(QApplication::focusWidget(), dialog->removeLettersBox());
 }
 
-TEST_F(OptionsDialogTest, TabWalksTheColumnsInterleavedAsTheEyeReadsThem)
+TEST_F(OptionsDialogTest, TabRunsDownTheLeftColumnThenDownTheRightToOk)
 {
     settings().Anzahl = 4;
     addVocabularies({"a.dat"});
@@ -351,9 +351,10 @@ TEST_F(OptionsDialogTest, TabWalksTheColumnsInterleavedAsTheEyeReadsThem)
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     // Tab enters the pair of repeat buttons once.
     const std::vector<std::string> order{
-        "vsczahl0", "Spieler_Name0", "Spieler_Name1", "Spieler_Name2", "Spieler_Name3", "vsczahl1",
-        "wiederh0", "chkAnzeige",    "chkRemove",     "Motiv",         "chkHG",         "wortsch",
-        "EditButt", "Password",      "vsczahl2",      "cmdOK"};
+        "vsczahl0",      "Spieler_Name0", "Spieler_Name1", "Spieler_Name2",
+        "Spieler_Name3", "wortsch",       "EditButt",      "Password",
+        "vsczahl2",      "vsczahl1",      "wiederh0",      "chkAnzeige",
+        "chkRemove",     "Motiv",         "chkHG",         "cmdOK"};
     EXPECT_EQ(tabStopsFrom(dialog->arrows(0)), order);
 }
 

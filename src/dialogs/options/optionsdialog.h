@@ -99,8 +99,8 @@ private:
     PasswordLock lock_;
 
     // The controls as optionsdialog.ui lays them out: at places measured for
-    // captions in an 8 point font, Tab running through both columns from top to
-    // bottom as the eye reads them.
+    // captions in an 8 point font, Tab running down the left column, then down
+    // the right one to OK.
     std::unique_ptr<Ui::OptionsDialog> ui_;
     // The numbered ones once more, to be taken by their number.
     std::array<QLabel*, kNumbers> Zahl{};
