@@ -12,6 +12,7 @@ FROSTEL_PACKAGES=(
   qcoro-qt6-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libclang-rt-14-dev
   xvfb fonts-dejavu-core xdotool x11-apps x11-utils openbox
+  dbus-daemon at-spi2-core python3-pyatspi
   qt6-wayland weston libweston-10-dev
   desktop-file-utils appstream groff-base dpkg-dev file
 )

@@ -1,13 +1,21 @@
 #include "dialogs.h"
 
+#include "desktop/focusring.h"
+#include "frame/languagetable.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 
 namespace {
+
+constexpr int kProgramTitle = 100;
+constexpr int kQuestionIcon = 403;
+constexpr int kInformationIcon = 404;
 
 // The window manager draws the title in its own font, commonly a bold one, and
 // puts its buttons beside it; a box narrower than that cuts its title off.
@@ -24,6 +32,21 @@ int titleBarWidth(const QString& title)
 QString shownTitle(const QString& title)
 {
     return title.isEmpty() ? QStringLiteral(" ") : title;
+}
+
+// A screen reader names a box by its title; one without is the program's.
+void nameForScreenReaders(QMessageBox& box, const QString& title, Dialogs::Icon icon)
+{
+    if (title.isEmpty())
+        box.setAccessibleName(language::text(kProgramTitle));
+    if (icon == Dialogs::Icon::None)
+        return;
+    // The box shows its icon in a label of its own.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(
+                language::text(icon == Dialogs::Icon::Question ? kQuestionIcon : kInformationIcon));
+    }
 }
 
 } // namespace
@@ -50,6 +73,8 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
+    nameForScreenReaders(box, title, icon);
+    keepFocusVisible(&box);
     // The message box sizes itself to its layout, so the room for the title goes in there.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Fixed),
@@ -75,5 +100,6 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     // The input box takes its width from its entry line.
     if (auto* entry = box.findChild<QLineEdit*>())
         entry->setMinimumWidth(titleBarWidth(title));
+    keepFocusVisible(&box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

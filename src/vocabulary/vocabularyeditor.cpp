@@ -2,6 +2,7 @@
 #include "ui_vocabularyeditor.h"
 
 #include "desktop/dialogs.h"
+#include "desktop/focusring.h"
 #include "desktop/screenmetrics.h"
 #include "desktop/services.h"
 #include "errors/errorscope.h"
@@ -32,6 +33,8 @@ constexpr int kCancelMessage = 156;
 constexpr int kNewFileMessage = 179;
 constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
+constexpr int kEntryBoxName = 401;
+constexpr int kListName = 402;
 
 const QString kFileExtension = QStringLiteral(".dat");
 
@@ -119,6 +122,7 @@ VocabularyEditor::VocabularyEditor(int fieldWidth, QWidget* parent)
     ui_->setupUi(this);
     prepareControls();
     connectControls();
+    keepFocusVisible(this);
     Form_Load();
 }
 
@@ -185,6 +189,9 @@ void VocabularyEditor::Form_Load()
         ui_->cmdNeu->setText(text(kNewFileMessage));
         ui_->Speichern->setText(text(kSaveMessage));
         ui_->Abbruch->setText(text(kCancelMessage));
+        // Neither has a label on the screen.
+        ui_->Text1->setAccessibleName(text(kEntryBoxName));
+        ui_->List1->setAccessibleName(text(kListName));
 
         List1_Ini();
     });

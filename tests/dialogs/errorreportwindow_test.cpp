@@ -350,3 +350,19 @@ TEST_F(ErrorReportWindowTest, PrintsTheProtocolAsOneJobEndingInABlankLine)
     EXPECT_EQ(lines[9], QString(10, u' ') + QStringLiteral("Prozedur / procedure:\tSuch_Wort "));
     EXPECT_EQ(lines.last(), QStringLiteral(" "));
 }
+
+// In its fixed German and English pairs, as the window shows them.
+TEST_F(ErrorReportWindowTest, ScreenReadersHearEveryFrameAndButtonByName)
+{
+    whenShown([this] {
+        for (QWidget* part : reporter.window()->findChildren<QWidget*>()) {
+            if (qobject_cast<QGroupBox*>(part) || qobject_cast<QPushButton*>(part)) {
+                EXPECT_FALSE(accessibleName(part).isEmpty()) << part->objectName().toStdString();
+            }
+        }
+        EXPECT_EQ(accessibleName(child<QGroupBox>("framComment")), "Hinweis / Note");
+        EXPECT_EQ(accessibleName(continueButton(0)), "Wiederholen Retry");
+        continueButton(2)->click();
+    });
+    report();
+}

@@ -50,3 +50,24 @@ TEST(InfoDialog, AsAboutBoxItHasAnOkButtonAndNoTimer)
     about.findChild<QPushButton*>("cmdOK")->click();
     EXPECT_FALSE(about.isVisible());
 }
+
+// Its two pictures are decoration: a screen reader hears the title, the title
+// line and OK.
+TEST(InfoDialog, ScreenReadersMeetItsTextAndButtonButNotItsPictures)
+{
+    TestEnvironment environment;
+    language::extractLanguageTable();
+    language::LanguageOffset() = 1000;
+    InfoDialog about;
+    about.show();
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(&about);
+    EXPECT_EQ(tree->role(), QAccessible::Dialog);
+    EXPECT_EQ(tree->text(QAccessible::Name), "Frostel");
+    QStringList heard;
+    for (int i = 0; i < tree->childCount(); ++i) {
+        EXPECT_NE(tree->child(i)->role(), QAccessible::Graphic);
+        heard.append(tree->child(i)->text(QAccessible::Name));
+    }
+    EXPECT_EQ(heard, QStringList({"Frostel  6.01.0601", "OK"}));
+    language::LanguageOffset() = 0;
+}

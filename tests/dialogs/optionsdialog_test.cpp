@@ -1,13 +1,17 @@
 #include "dialogs/options/optionsdialog.h"
 
+#include "dialogs/options/numberarrows.h"
 #include "files/cp1252.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "support/testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFocusFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -339,7 +343,7 @@ TEST_F(OptionsDialogTest, TextsAndAccessKeysComeFromTheCurrentLanguage)
     EXPECT_EQ(QApplication::focusWidget(), dialog->removeLettersBox());
 }
 
-TEST_F(OptionsDialogTest, TabWalksTheColumnsInterleavedAsTheEyeReadsThem)
+TEST_F(OptionsDialogTest, TabRunsDownTheLeftColumnThenDownTheRightToOk)
 {
     settings().Anzahl = 4;
     addVocabularies({"a.dat"});
@@ -347,9 +351,10 @@ TEST_F(OptionsDialogTest, TabWalksTheColumnsInterleavedAsTheEyeReadsThem)
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     // Tab enters the pair of repeat buttons once.
     const std::vector<std::string> order{
-        "vsczahl0", "Spieler_Name0", "Spieler_Name1", "Spieler_Name2", "Spieler_Name3", "vsczahl1",
-        "wiederh0", "chkAnzeige",    "chkRemove",     "Motiv",         "chkHG",         "wortsch",
-        "EditButt", "Password",      "vsczahl2",      "cmdOK"};
+        "vsczahl0",      "Spieler_Name0", "Spieler_Name1", "Spieler_Name2",
+        "Spieler_Name3", "wortsch",       "EditButt",      "Password",
+        "vsczahl2",      "vsczahl1",      "wiederh0",      "chkAnzeige",
+        "chkRemove",     "Motiv",         "chkHG",         "cmdOK"};
     EXPECT_EQ(tabStopsFrom(dialog->arrows(0)), order);
 }
 
@@ -367,4 +372,86 @@ TEST_F(OptionsDialogTest, AccessKeysOfTheLabelsTakeTheFocusToTheirControls)
         QTest::keyClick(dialog.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
     }
+}
+
+// Every control and frame as a screen reader meets it: named in the current
+// language, the labelled ones by their labels.
+TEST_F(OptionsDialogTest, ScreenReadersHearEveryControlByNameInTheCurrentLanguage)
+{
+    settings().Anzahl = 4;
+    addVocabularies({"a.dat"});
+    open();
+    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+        if (part->focusPolicy() & Qt::TabFocus || qobject_cast<QGroupBox*>(part)) {
+            EXPECT_FALSE(accessibleName(part).isEmpty()) << part->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(accessibleName(dialog->arrows(0)), "Players:");
+    EXPECT_EQ(accessibleName(dialog->arrows(2)), "Minimum word length:");
+    EXPECT_EQ(accessibleName(dialog->nameBox(0)), "Name of player 1");
+    EXPECT_EQ(accessibleName(dialog->nameBox(3)), "Name of player 4");
+    EXPECT_EQ(accessibleName(dialog->motifList()), "Picture:");
+    EXPECT_EQ(accessibleName(dialog->fileList()), "Vocabulary:");
+    EXPECT_EQ(accessibleName(dialog->repeatButton(1)), "words not guessed");
+    EXPECT_EQ(accessibleName(dialog.get()), "Options");
+    dialog.reset();
+
+    language::LanguageOffset() = 0;
+    QDir(environment.programDir()).mkpath(QStringLiteral("deutsch"));
+    open();
+    EXPECT_EQ(accessibleName(dialog->arrows(0)), "Teilnehmer:");
+    EXPECT_EQ(accessibleName(dialog->nameBox(1)), "Name von Spieler 2");
+    EXPECT_EQ(accessibleName(dialog->fileList()), "Wortschatz:");
+    EXPECT_EQ(accessibleName(dialog->findChild<QGroupBox*>("Frame2")), "Wiederholungen");
+    EXPECT_EQ(accessibleName(dialog.get()), "Einstellungen");
+}
+
+// The arrows' own values run opposite to the numbers; a screen reader reads and
+// sets the number.
+TEST_F(OptionsDialogTest, TheArrowsAreSpinButtonsHoldingTheNumbersTheyShow)
+{
+    settings().Anzahl = 2;
+    settings().minLen = 4;
+    open();
+    QAccessibleInterface* players = QAccessible::queryAccessibleInterface(dialog->arrows(0));
+    EXPECT_EQ(players->role(), QAccessible::SpinBox);
+    QAccessibleValueInterface* value = players->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 2);
+    EXPECT_EQ(value->minimumValue().toInt(), 1);
+    EXPECT_EQ(value->maximumValue().toInt(), 4);
+    EXPECT_EQ(players->text(QAccessible::Value), "2");
+
+    value->setCurrentValue(3);
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_EQ(dialog->number(0)->text(), "3");
+    EXPECT_TRUE(dialog->nameBox(2)->isEnabled());
+    players->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(settings().Anzahl, 4);
+    players->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(settings().Anzahl, 3);
+    EXPECT_TRUE(restartRequested());
+
+    QAccessibleValueInterface* length =
+        QAccessible::queryAccessibleInterface(dialog->arrows(2))->valueInterface();
+    EXPECT_EQ(length->currentValue().toInt(), 4);
+    EXPECT_EQ(length->minimumValue().toInt(), 1);
+    EXPECT_EQ(length->maximumValue().toInt(), 10);
+}
+
+TEST_F(OptionsDialogTest, TheFocusOnTheArrowsAndTheListsShowsAsARing)
+{
+    addVocabularies({"a.dat"});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    const auto* ring = dialog->findChild<QFocusFrame*>();
+    ASSERT_NE(ring, nullptr);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             dialog->arrows(0), dialog->arrows(2), dialog->motifList(), dialog->fileList()}) {
+        control->setFocus();
+        EXPECT_EQ(ring->widget(), control) << control->objectName().toStdString();
+        EXPECT_TRUE(ring->isVisible()) << control->objectName().toStdString();
+    }
+    dialog->okButton()->setFocus();
+    EXPECT_FALSE(ring->isVisible()) << "the button shows its focus itself";
 }

@@ -141,6 +141,11 @@ std::vector<std::string> tabStopsFrom(QWidget* first)
     return visited;
 }
 
+QString accessibleName(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
     previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);

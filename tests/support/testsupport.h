@@ -4,6 +4,7 @@
 #include "desktop/dialogs.h"
 #include "support/coresupport.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QList>
 #include <QPointer>
@@ -94,6 +95,9 @@ double meanDifference(const QImage& first, const QImage& second);
 // The names of the controls the Tab key visits, from `first` once round the
 // window back to it. The window must be active.
 std::vector<std::string> tabStopsFrom(QWidget* first);
+
+// What a screen reader hears an object called.
+QString accessibleName(QObject* object);
 
 // Every write past `bytes` into any file fails with EFBIG, as on a full disk; the
 // signal that would end the process is ignored, so the write call sees the error.

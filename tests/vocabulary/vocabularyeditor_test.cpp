@@ -508,3 +508,17 @@ TEST_F(VocabularyEditorTest, TabWalksTheEntryBoxAddTheListThenTheCommandsDownwar
     EXPECT_EQ(tabStopsFrom(entryBox()), Order({"Text1", "Hinzuf", "List1", "Loesch", "cmdNeu",
                                                "Speichern", "OK", "Abbruch"}));
 }
+
+// Neither the entry box nor the list has a label on the screen.
+TEST_F(VocabularyEditorTest, ScreenReadersHearTheEntryBoxAndTheListByName)
+{
+    open();
+    EXPECT_EQ(accessibleName(entryBox()), "New word or sentence");
+    EXPECT_EQ(accessibleName(list()), "Words and sentences");
+    editor_.reset();
+    language::LanguageOffset() = 6000;
+    QDir(environment.programDir()).mkdir(language::text(166));
+    open();
+    EXPECT_EQ(accessibleName(entryBox()), "Nouveau mot ou nouvelle phrase");
+    EXPECT_EQ(accessibleName(list()), "Mots et phrases");
+}

@@ -2,6 +2,7 @@
 
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
+#include "desktop/focusring.h"
 #include "desktop/services.h"
 #include "desktop/wrappingbuttons.h"
 #include "errors/errorprotocol.h"
@@ -94,11 +95,14 @@ ErrorReportWindow::ErrorReportWindow(MakerAddresses maker, Now now)
     small.setPointSize(8);
     setFont(small);
     createFrames();
+    keepFocusVisible(this);
 }
 
 void ErrorReportWindow::createFrames()
 {
     framComment = makeFrame(this, QStringLiteral("framComment"), QString(), 65);
+    // The frame shows no caption; a screen reader names it all the same.
+    framComment->setAccessibleName(QStringLiteral("Hinweis / Note"));
     lblComment = makeLabel(framComment, QStringLiteral("lblComment"), QRect(8, 16, 457, 41));
     lblComment->setWordWrap(true);
 

@@ -1,6 +1,8 @@
 #include "infodialog.h"
 
 #include "board/pictures.h"
+#include "desktop/accessibility.h"
+#include "desktop/focusring.h"
 #include "errors/errorscope.h"
 #include "frame/clock.h"
 #include "frame/languagetable.h"
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <mutex>
 
 bool InfoDialog::SplashPending = false;
 bool InfoDialog::SplashDone = false;
@@ -22,7 +26,17 @@ QLabel* pictureLabel(QWidget* parent, const QString& name)
     auto* label = new QLabel(parent);
     label->setPixmap(pictures::named(name, parent->devicePixelRatio()));
     label->setAlignment(Qt::AlignCenter);
+    accessibility::setDecorative(label);
     return label;
+}
+
+// The dialog as a screen reader meets it: its title, the title line and OK.
+QAccessibleInterface* withoutPictures(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(InfoDialog::staticMetaObject.className()))
+        return accessibility::withoutDecoration(static_cast<InfoDialog*>(object),
+                                                QAccessible::Dialog);
+    return nullptr;
 }
 
 } // namespace
@@ -31,6 +45,8 @@ InfoDialog::InfoDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    static std::once_flag factory;
+    std::call_once(factory, [] { QAccessible::installFactory(&withoutPictures); });
     ErrorScope::run(modules::frmInfo, "Form_Load", [&](ErrorScope& scope) {
         auto* layout = new QVBoxLayout(this);
         auto* pictures = new QHBoxLayout;
@@ -54,6 +70,7 @@ InfoDialog::InfoDialog(QWidget* parent) : QDialog(parent)
         connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
         layout->addWidget(cmdOK, 0, Qt::AlignCenter);
     });
+    keepFocusVisible(this);
     Form_Load();
 }
 

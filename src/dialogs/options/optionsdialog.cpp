@@ -1,6 +1,9 @@
 #include "optionsdialog.h"
 #include "ui_optionsdialog.h"
 
+#include "desktop/accessibility.h"
+#include "desktop/focusring.h"
+#include "dialogs/options/numberarrows.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
@@ -14,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,6 +39,7 @@ constexpr int kChangePassword = 157;
 constexpr int kBackground = 173;
 constexpr int kRemoveLetters = 183;
 constexpr int kFirstMotif = 201;
+constexpr int kPlayerNameBox = 400;
 
 // The arrows run opposite to the number they show, so that the upper arrow
 // makes the number larger: number = top - value.
@@ -104,6 +107,7 @@ OptionsDialog::OptionsDialog(int fieldWidth, QWidget* parent)
     ui_->setupUi(this);
     prepareControls();
     connectControls();
+    keepFocusVisible(this);
     Form_Load();
     Form_Activate();
 }
@@ -161,6 +165,7 @@ void OptionsDialog::prepareControls()
     for (int index = 0; index < kNumbers; ++index) {
         const ArrowRange& range = kArrowRanges.at(index);
         vsczahl.at(index)->setRange(range.lowestValue, range.highestValue);
+        vsczahl.at(index)->setTop(range.top);
     }
     for (QLineEdit* box : Spieler_Name)
         box->installEventFilter(this);
@@ -169,7 +174,7 @@ void OptionsDialog::prepareControls()
 void OptionsDialog::connectControls()
 {
     for (int index = 0; index < kNumbers; ++index) {
-        connect(vsczahl.at(index), &QScrollBar::valueChanged, this,
+        connect(vsczahl.at(index), &NumberArrows::valueChanged, this,
                 [this, index] { vscZahl_Change(index); });
     }
     for (QLineEdit* box : Spieler_Name)
@@ -228,8 +233,8 @@ void OptionsDialog::Form_Load()
         const int chosen = std::max(rowOf(record.Datei), 0);
 
         for (int index = 0; index < kNumbers; ++index) {
-            vsczahl.at(index)->setValue(kArrowRanges.at(index).top - numberSetting(index));
-            // setValue stays silent when the value does not change.
+            vsczahl.at(index)->setNumber(numberSetting(index));
+            // setNumber stays silent when the number does not change.
             Zahl.at(index)->setText(QString::number(numberSetting(index)));
         }
 
@@ -273,11 +278,27 @@ void OptionsDialog::Form_Activate()
         ui_->EditButt->setText(language::text(kEditVocabulary));
         ui_->Password->setText(language::text(kChangePassword));
         ui_->lblMinLen->setText(language::text(kMinimumLengthLabel));
+        nameForScreenReaders();
 
         // The editor may have added a file; the chosen one stays chosen.
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
     });
+}
+
+// The arrows and the buttons take their names from their labels and captions;
+// the lists and the frames do not, and the name boxes share one label, which
+// does not say whose name each box holds.
+void OptionsDialog::nameForScreenReaders()
+{
+    using accessibility::withoutAccessKey;
+    ui_->Frame1->setAccessibleName(withoutAccessKey(language::text(kPlayersLabel)));
+    ui_->Frame2->setAccessibleName(language::text(kRepeatLabel));
+    ui_->Frame3->setAccessibleName(withoutAccessKey(language::text(kPictureLabel)));
+    ui_->Motiv->setAccessibleName(withoutAccessKey(language::text(kPictureLabel)));
+    ui_->wortsch->setAccessibleName(withoutAccessKey(language::text(kVocabularyLabel)));
+    for (int player = 0; player < kPlayers; ++player)
+        Spieler_Name.at(player)->setAccessibleName(language::text(kPlayerNameBox).arg(player + 1));
 }
 
 void OptionsDialog::cmdOK_Click()
@@ -330,7 +351,7 @@ void OptionsDialog::Password_Click()
 void OptionsDialog::vscZahl_Change(int index)
 {
     ErrorScope::run(modules::frmOptions, "vscZahl_Change", [&] {
-        const qint16 shown = toInt16(kArrowRanges.at(index).top - vsczahl.at(index)->value());
+        const qint16 shown = toInt16(vsczahl.at(index)->number());
         numberSetting(index) = shown;
         Zahl.at(index)->setText(QString::number(shown));
         if (index == 0)

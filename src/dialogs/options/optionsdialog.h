@@ -10,13 +10,13 @@
 #include <memory>
 #include <optional>
 
+class NumberArrows;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace Ui {
@@ -53,7 +53,7 @@ public:
 
     const OptionsOutcome& outcome() const { return outcome_; }
 
-    QScrollBar* arrows(int index) const { return vsczahl.at(index); }
+    NumberArrows* arrows(int index) const { return vsczahl.at(index); }
     QLabel* number(int index) const { return Zahl.at(index); }
     QLineEdit* nameBox(int player) const { return Spieler_Name.at(player); }
     QRadioButton* repeatButton(int index) const { return wiederh.at(index); }
@@ -77,6 +77,7 @@ private:
 
     void Form_Load();
     void Form_Activate();
+    void nameForScreenReaders();
     void cmdOK_Click();
     void EditButt_Click();
     void Password_Click();
@@ -98,12 +99,12 @@ private:
     PasswordLock lock_;
 
     // The controls as optionsdialog.ui lays them out: at places measured for
-    // captions in an 8 point font, Tab running through both columns from top to
-    // bottom as the eye reads them.
+    // captions in an 8 point font, Tab running down the left column, then down
+    // the right one to OK.
     std::unique_ptr<Ui::OptionsDialog> ui_;
     // The numbered ones once more, to be taken by their number.
     std::array<QLabel*, kNumbers> Zahl{};
-    std::array<QScrollBar*, kNumbers> vsczahl{};
+    std::array<NumberArrows*, kNumbers> vsczahl{};
     std::array<QLineEdit*, kPlayers> Spieler_Name{};
     std::array<QRadioButton*, 2> wiederh{};
 };

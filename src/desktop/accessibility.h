@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+// What a screen reader is told about the controls, beyond what Qt tells it itself.
+namespace accessibility {
+
+// A caption as it is read out: without the "&" that marks its access key ("&&"
+// stands for one "&").
+QString withoutAccessKey(const QString& caption);
+
+// Marks a picture as decoration, which says nothing a player needs to hear.
+void setDecorative(QWidget* picture);
+bool isDecorative(const QWidget* widget);
+
+// The accessible interface of `container` in `role`, whose children are those
+// of Qt's own interface less the decoration. For a factory given to
+// QAccessible::installFactory, which asks for the container's class.
+QAccessibleInterface* withoutDecoration(QWidget* container, QAccessible::Role role);
+
+} // namespace accessibility
