@@ -6,6 +6,7 @@
 #include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "files/regularfile.h"
+#include "frame/interfacelanguage.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "vocabulary/vocabularyfile.h"
@@ -18,7 +19,6 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace {
@@ -42,11 +42,9 @@ QString text(int number)
 
 QLocale interfaceLocale()
 {
-    static const std::array<QLocale::Language, language::kLanguageCount> locales = {
-        QLocale::German,     QLocale::English, QLocale::Swedish, QLocale::Italian,
-        QLocale::Portuguese, QLocale::Spanish, QLocale::French};
-    const int index = language::LanguageOffset() / 1000;
-    return index >= 0 && index < language::kLanguageCount ? QLocale(locales[index]) : QLocale();
+    const QLocale::Language spoken =
+        interfacelanguage::localeLanguage(language::LanguageOffset() / 1000);
+    return spoken == QLocale::AnyLanguage ? QLocale() : QLocale(spoken);
 }
 
 // A list entry that sorts by the collation of the interface language, with its

@@ -3,6 +3,7 @@
 #include "desktop/services.h"
 #include "files/programdir.h"
 #include "files/userfolder.h"
+#include "frame/languagetable.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -128,6 +129,7 @@ TestEnvironment::TestEnvironment()
     programdir::setForTesting(programDir_.path(), QStringLiteral("frostel"));
     services::install(&clock, &dialogs, &desktop);
     errors::installReporter(&reporter);
+    language::LanguageOffset() = 0; // where a start without stored settings leaves it
 }
 
 TestEnvironment::~TestEnvironment()
