@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -182,6 +183,32 @@ TEST_F(OptionsDialogTest, OkWritesTheSectionInItsOrderWithTheTypedName)
               "Remove= 1\r\nTipps= 3\r\nminLen= 4\r\nSpieler1=Red team\r\n"
               "Spieler2=Blue\r\nSpieler3=Name 3\r\nSpieler4=Name 4\r\n"
               "Datei1000=frostel.dat\r\nMotiv= 1\r\nBild= 1\r\n");
+}
+
+// A name the settings file cannot hold would come back changed after a restart.
+TEST_F(OptionsDialogTest, NameBoxesTakeOnlyWhatTheSettingsFileKeeps)
+{
+    addVocabularies({"frostel.dat"});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* first = dialog->nameBox(0);
+    first->setFocus();
+    first->clear();
+    for (const QChar letter : QString::fromUtf8("Łódź")) {
+        // Typed on a Polish keyboard: QTest types Latin-1 only.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QCoreApplication::sendEvent(first, &press);
+    }
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód"));
+    first->insert(QString::fromUtf8(" Zoë\t€\u6771x")); // as a paste brings it
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód Zoë€x"));
+    EXPECT_EQ(first->cursorPosition(), first->text().size());
+    first->setCursorPosition(2);
+    first->insert(QString::fromUtf8("\u0141-"));
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód- Zoë€x"));
+    EXPECT_EQ(first->cursorPosition(), 3);
+    dialog->okButton()->click();
+    EXPECT_EQ(settingsfile::readPlayerName(1), QString::fromUtf8("ód- Zoë€x"));
 }
 
 TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)

@@ -1,6 +1,7 @@
 #include "optionsdialog.h"
 #include "ui_optionsdialog.h"
 
+#include "dialogs/options/namevalidator.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
@@ -162,8 +163,10 @@ void OptionsDialog::prepareControls()
         const ArrowRange& range = kArrowRanges.at(index);
         vsczahl.at(index)->setRange(range.lowestValue, range.highestValue);
     }
-    for (QLineEdit* box : Spieler_Name)
+    for (QLineEdit* box : Spieler_Name) {
         box->installEventFilter(this);
+        box->setValidator(new NameValidator(box));
+    }
 }
 
 void OptionsDialog::connectControls()
