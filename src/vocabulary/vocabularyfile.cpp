@@ -266,6 +266,17 @@ QStringList fileNames(qint16 languageOffset)
     return names;
 }
 
+QString fileInUse(qint16 languageOffset, const QString& datei)
+{
+    const auto isFile = [&](const QString& name) {
+        return isPlainFileName(name) && QFileInfo(resolvePath(languageOffset, name)).isFile();
+    };
+    if (isFile(datei))
+        return datei;
+    const QString fallback = language::text(kDefaultFileMessage, languageOffset);
+    return isFile(fallback) ? fallback : QString();
+}
+
 bool languageFolderExists(qint16 languageOffset)
 {
     const QString languageFolder = language::text(kLanguageFolderMessage, languageOffset);

@@ -46,6 +46,11 @@ QString savePath(qint16 languageOffset, const QString& datei);
 // without regard to letter case.
 QStringList fileNames(qint16 languageOffset);
 
+// The name of the file the game reads for Datei: Datei itself when it names a
+// file, else the language's default name when that file is there, else the
+// empty text (the game then plays its built-in words).
+QString fileInUse(qint16 languageOffset, const QString& datei);
+
 // Whether either folder holds the language's folder.
 bool languageFolderExists(qint16 languageOffset);
 

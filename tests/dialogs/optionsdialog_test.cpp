@@ -227,9 +227,47 @@ TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)
 
     writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=beta.dat\r\n");
     open();
-    EXPECT_EQ(dialog->fileList()->currentRow(), 0) << "letter case counts";
+    EXPECT_EQ(dialog->fileList()->currentRow(), -1) << "letter case counts: no file in use";
+    EXPECT_TRUE(dialog->fileList()->selectedItems().isEmpty());
     dialog->okButton()->click();
-    EXPECT_TRUE(settingsText().contains("Datei1000=alpha.dat\r\n"));
+    EXPECT_TRUE(settingsText().contains("Datei1000=beta.dat\r\n"));
+}
+
+// The list shows what the game plays from: the stored file, else the default
+// file of the language, else nothing while the built-in words are played.
+TEST_F(OptionsDialogTest, TheListShowsTheFileInUseAndAClickAlwaysChoosesOne)
+{
+    addVocabularies({"alpha.dat", "frostel.dat", "gamma.dat"});
+    writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=gone.dat\r\n");
+    open();
+    QListWidget* files = dialog->fileList();
+    EXPECT_EQ(files->currentRow(), 1) << "the default file stands in for a missing one";
+    EXPECT_EQ(settings().Datei, "frostel.dat");
+    EXPECT_FALSE(restartRequested());
+
+    const QRect inUse = files->visualItemRect(files->item(1));
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, inUse.center());
+    EXPECT_TRUE(restartRequested()) << "a click on the file in use chooses it too";
+    dialog->okButton()->click();
+    EXPECT_TRUE(settingsText().contains("Datei1000=frostel.dat\r\n"));
+    dialog.reset();
+
+    QFile::remove(environment.programDir() + "/english/frostel.dat");
+    writeFile(environment.settingsPath(), "");
+    settings().Datei.clear();
+    open();
+    files = dialog->fileList();
+    EXPECT_EQ(files->currentRow(), -1) << "the built-in words are played";
+    EXPECT_TRUE(files->selectedItems().isEmpty());
+    files->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(files->selectedItems().isEmpty());
+    EXPECT_EQ(settings().Datei, "") << "taking the focus chooses nothing";
+    EXPECT_FALSE(restartRequested());
+    QTest::keyClick(files, Qt::Key_Down);
+    EXPECT_FALSE(files->selectedItems().isEmpty());
+    EXPECT_EQ(settings().Datei, files->selectedItems().first()->text()) << "the keys choose";
+    EXPECT_TRUE(restartRequested());
 }
 
 TEST_F(OptionsDialogTest, AnInstalledProgramListsTheShippedAndThePlayersFiles)

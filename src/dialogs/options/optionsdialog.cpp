@@ -197,7 +197,16 @@ void OptionsDialog::connectControls()
         Motiv_Click(ui_->Motiv->row(item));
         cmdOK_Click();
     });
-    connect(ui_->wortsch, &QListWidget::currentRowChanged, this, &OptionsDialog::wortsch_Click);
+    // A file is chosen when it becomes selected (by a click or the arrow keys)
+    // and when the one already selected is clicked; the list taking the focus
+    // moves its current row without choosing anything.
+    connect(ui_->wortsch, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = ui_->wortsch->selectedItems();
+        if (!selected.isEmpty())
+            wortsch_Click(ui_->wortsch->row(selected.first()));
+    });
+    connect(ui_->wortsch, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { wortsch_Click(ui_->wortsch->row(item)); });
     connect(ui_->wortsch, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         wortsch_Click(ui_->wortsch->row(item));
         cmdOK_Click();
@@ -228,7 +237,9 @@ void OptionsDialog::Form_Load()
             settingsfile::kSettingsSection, settingsfile::vocabularyKey(language::LanguageOffset()),
             QString());
         fillFileList();
-        const int chosen = std::max(rowOf(record.Datei), 0);
+        // The file the game plays from, or none while it plays its built-in words.
+        const int chosen =
+            rowOf(vocabularyfile::fileInUse(language::LanguageOffset(), record.Datei));
 
         for (int index = 0; index < kNumbers; ++index) {
             vsczahl.at(index)->setValue(kArrowRanges.at(index).top - numberSetting(index));
@@ -241,11 +252,10 @@ void OptionsDialog::Form_Load()
         wiederh.at(record.Wiederholung)->setChecked(true);
         ui_->chkHG->setChecked(record.Bild == 1);
 
-        // With no file in the folder there is nothing to choose, and Datei stays.
-        if (ui_->wortsch->count() > 0) {
-            selectFileQuietly(chosen);
+        // With no file in use there is nothing to choose, and Datei stays.
+        selectFileQuietly(chosen);
+        if (chosen >= 0)
             wortsch_Click(chosen);
-        }
 
         outcome_.restartRequested = false;
 
