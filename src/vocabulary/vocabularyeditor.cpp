@@ -32,6 +32,8 @@ constexpr int kCancelMessage = 156;
 constexpr int kNewFileMessage = 179;
 constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
+constexpr int kUnreadFileMessage = 460;
+constexpr int kReplaceUnreadFileMessage = 461;
 
 const QString kFileExtension = QStringLiteral(".dat");
 
@@ -192,6 +194,7 @@ void VocabularyEditor::List1_Ini()
 {
     const vocabularyfile::EditEntries read = vocabularyfile::readForEditing();
     beyondLimit_ = read.beyondLimit;
+    unreadFile_ = read.unreadable;
     fillList(read.entries);
 }
 
@@ -291,6 +294,7 @@ void VocabularyEditor::cmdNeu_Click()
             settings().Datei = name;
             ui_->List1->clear();
             beyondLimit_.clear();
+            unreadFile_ = false; // whatever stands there, replacing it was agreed
             ui_->Loesch->setEnabled(false);
         }
     });
@@ -300,14 +304,30 @@ void VocabularyEditor::Speichern_Click()
 {
     ErrorScope::run(modules::frmEditor, "Speichern_Click", [&] {
         const QStringList list = entries();
+        if (!mayReplaceUnreadFile())
+            return;
         // The entries past the list's limit go back into the file unchanged.
         // A failed write has been reported; the changes are still unsaved.
         if (!vocabularyfile::write(list + beyondLimit_))
             return;
+        unreadFile_ = false;
         outcome_.wordList = list;
         EditorDirty() = false;
         outcome_.restartRequested = true;
     });
+}
+
+// A file the editor could not read is not in its list: saving would lose it
+// unless the user says so.
+bool VocabularyEditor::mayReplaceUnreadFile()
+{
+    if (!unreadFile_)
+        return true;
+    return services::dialogs().messageBox(this,
+                                          text(kUnreadFileMessage) + QStringLiteral("\r\n") +
+                                              text(kReplaceUnreadFileMessage),
+                                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                                          settings().Datei) == Dialogs::Answer::Yes;
 }
 
 void VocabularyEditor::OK_Click()

@@ -77,6 +77,9 @@ struct EditEntries
 {
     QStringList entries;     // as written, "ß" spelled "ss", empty ones dropped
     QStringList beyondLimit; // the further entries of a file longer than a list
+    // Something stands at the file's name that could not be read and that saving
+    // would replace: a file too large or without access, or a link.
+    bool unreadable = false;
 };
 
 // The editor's list. An empty Datei becomes the default name; a file that cannot
