@@ -331,6 +331,9 @@ void OptionsDialog::EditButt_Click()
             requestRestart();
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
+        // The window manager may hand the focus to no window at all when the
+        // editor and its last question close together.
+        activateWindow();
         ui_->cmdOK->setFocus();
     });
 }
