@@ -48,7 +48,6 @@ file(GLOB FROSTEL_LANGUAGE_FOLDERS LIST_DIRECTORIES true CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/resources/vocabulary/*)
 file(GLOB FROSTEL_HELP_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/pictures/flag*.png
      ${CMAKE_SOURCE_DIR}/resources/pictures/tool_*.png)
-list(FILTER FROSTEL_HELP_PICTURES EXCLUDE REGEX "@2x\\.png$")
 file(GLOB FROSTEL_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/frostel-*.png)
 
 # install_desktop_integration(LAYOUT [OPTIONS...]): the menu entry, the metainfo, the
