@@ -123,6 +123,21 @@ TEST(GameWindowLoad, ReadsTheSettingsAndSavesThePlacementOnClose)
     QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
 }
 
+TEST(GameWindowLoad, AWindowClosedBeforeItShowedKeepsTheStoredPlacement)
+{
+    TestEnvironment environment;
+    const QByteArray stored = "[Window]\r\nStatus= 2\r\n[Optionen]\r\nSprache= 0\r\n";
+    writeFile(environment.settingsPath(), stored);
+    language::extractLanguageTable();
+    {
+        GameWindow window;
+        window.Form_Load();
+        window.close(); // a log-out while the splash still shows
+    }
+    EXPECT_EQ(readFile(environment.settingsPath()), stored);
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
+}
+
 TEST(StartUp, RemovesWhatKilledWritesLeftInEveryFolderTheGameWritesInto)
 {
     TestEnvironment environment;
