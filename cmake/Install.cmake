@@ -67,8 +67,15 @@ function(install_desktop_integration layout)
   install(FILES ${FROSTEL_GENERATED}/frostel.6.gz DESTINATION share/man/man6 ${ARGN})
 endfunction()
 
-# For one player.
+# For one player. The executable goes in without its debug information, as the
+# package's does: `cmake --install build` strips it unless the install is told
+# otherwise (cmake -DCMAKE_INSTALL_DO_STRIP=OFF -P build/cmake_install.cmake).
 set(FROSTEL_PROGRAM_FOLDER lib/frostel)
+install(CODE "
+  if(NOT DEFINED CMAKE_INSTALL_DO_STRIP)
+    set(CMAKE_INSTALL_DO_STRIP ON)
+  endif()
+")
 install(TARGETS frostel RUNTIME DESTINATION ${FROSTEL_PROGRAM_FOLDER})
 # Vocabulary files already installed are the player's and stay as they are.
 install(CODE "
