@@ -20,8 +20,8 @@ endif()
 if(EXISTS "${SOURCE}/resources/help/index.html")
   file(REMOVE_RECURSE "${TARGET}/frostel.chm")
   file(COPY "${SOURCE}/resources/help/" DESTINATION "${TARGET}/frostel.chm")
+  # Each at its own size and at twice the size, for screens of high pixel density.
   file(GLOB pictures "${SOURCE}/resources/pictures/flag*.png" "${SOURCE}/resources/pictures/tool_*.png")
-  list(FILTER pictures EXCLUDE REGEX "@2x\\.png$") # the pages show the pictures at their own size
   if(pictures)
     file(COPY ${pictures} DESTINATION "${TARGET}/frostel.chm/img")
   endif()

@@ -48,7 +48,6 @@ file(GLOB FROSTEL_LANGUAGE_FOLDERS LIST_DIRECTORIES true CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/resources/vocabulary/*)
 file(GLOB FROSTEL_HELP_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/pictures/flag*.png
      ${CMAKE_SOURCE_DIR}/resources/pictures/tool_*.png)
-list(FILTER FROSTEL_HELP_PICTURES EXCLUDE REGEX "@2x\\.png$")
 file(GLOB FROSTEL_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/frostel-*.png)
 
 # install_desktop_integration(LAYOUT [OPTIONS...]): the menu entry, the metainfo, the
@@ -68,8 +67,15 @@ function(install_desktop_integration layout)
   install(FILES ${FROSTEL_GENERATED}/frostel.6.gz DESTINATION share/man/man6 ${ARGN})
 endfunction()
 
-# For one player.
+# For one player. The executable goes in without its debug information, as the
+# package's does: `cmake --install build` strips it unless the install is told
+# otherwise (cmake -DCMAKE_INSTALL_DO_STRIP=OFF -P build/cmake_install.cmake).
 set(FROSTEL_PROGRAM_FOLDER lib/frostel)
+install(CODE "
+  if(NOT DEFINED CMAKE_INSTALL_DO_STRIP)
+    set(CMAKE_INSTALL_DO_STRIP ON)
+  endif()
+")
 install(TARGETS frostel RUNTIME DESTINATION ${FROSTEL_PROGRAM_FOLDER})
 # Vocabulary files already installed are the player's and stay as they are.
 install(CODE "

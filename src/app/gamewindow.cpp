@@ -311,11 +311,10 @@ void GameWindow::Form_Activate()
 
 qint16 GameWindow::currentState() const
 {
-    if (isMinimized())
-        return windowplacement::Minimised;
-    if (isMaximized())
-        return windowplacement::Maximised;
-    return windowplacement::Normal;
+    // Without a window manager the window stays as it is, whatever Qt asked for.
+    if (!(isMinimized() || isMaximized()) || !screenmetrics::windowStatesHonoured())
+        return windowplacement::Normal;
+    return isMinimized() ? windowplacement::Minimised : windowplacement::Maximised;
 }
 
 QRect GameWindow::frameInTwips() const
@@ -339,10 +338,13 @@ void GameWindow::Form_Unload()
     unloaded_ = true;
     game_->stop(); // no paused procedure goes on once the window closes
     ErrorScope::run(modules::frmMain, "Form_Unload", [&] {
-        windowplacement::save(currentState(), frameInTwips(),
-                              screenmetrics::windowPositionsKnown()
-                                  ? windowplacement::Position::Known
-                                  : windowplacement::Position::Unknown);
+        // Closed before it was ever shown (a log-out during the splash), the
+        // window has no placement of its own: the stored one stays.
+        if (isVisible())
+            windowplacement::save(currentState(), frameInTwips(),
+                                  screenmetrics::windowPositionsKnown()
+                                      ? windowplacement::Position::Known
+                                      : windowplacement::Position::Unknown);
         if (settings().Music != 0)
             stopMusic();
     });

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -30,6 +31,30 @@ QString defaultTopic(const QDir& bundle)
     return bundle.absoluteFilePath(QStringLiteral("index.html"));
 }
 
+// The pages name each picture at its own size; on a screen of a device pixel
+// ratio above 1 the one drawn at twice the size beside it ("flag0@2x.png")
+// takes its place, as the board's pictures do.
+class HelpBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QUrl url = source().resolved(name);
+        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1 && url.isLocalFile()) {
+            const QFileInfo file(url.toLocalFile());
+            QImage larger(file.path() + u'/' + file.completeBaseName() + QStringLiteral("@2x.") +
+                          file.suffix());
+            if (!larger.isNull()) {
+                larger.setDevicePixelRatio(2);
+                return larger;
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
@@ -37,7 +62,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmHelp"));
     resize(720, 640);
     auto* layout = new QVBoxLayout(this);
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setOpenExternalLinks(true);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
     layout->addWidget(browser_);

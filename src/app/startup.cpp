@@ -7,8 +7,8 @@
 #include "errors/errorprotocol.h"
 #include "files/atomicfile.h"
 #include "files/instancelock.h"
-#include "files/systeminfo.h"
 #include "frame/clock.h"
+#include "frame/interfacelanguage.h"
 #include "frame/languagetable.h"
 #include "frame/maker.h"
 #include "frame/settings.h"
@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <memory>
@@ -119,14 +120,17 @@ private:
 
 } // namespace
 
-void chooseStartupLanguage()
+void chooseStartupLanguage(const QStringList& userLanguages)
 {
     const QString section = settingsfile::kOptionsSection;
     const QString key = QStringLiteral("Sprache");
-    if (!settingsfile::GetIniString(section, key, QString()).isEmpty())
-        language::LanguageOffset() = settingsfile::GetIniInt(section, key, 0);
-    else
-        language::LanguageOffset() = platform::userLanguageId().startsWith(u"0407") ? 0 : 1000;
+    qint16& offset = language::LanguageOffset();
+    if (settingsfile::GetIniString(section, key, QString()).isEmpty()) {
+        offset = static_cast<qint16>(interfacelanguage::preferredIndex(userLanguages) * 1000);
+        return;
+    }
+    // The splash speaks the language the board will.
+    offset = knownLanguage(settingsfile::GetIniInt(section, key, 0));
 }
 
 void removeLeftoverTemporaryFiles()
@@ -158,7 +162,7 @@ int runFrostel(QApplication& application)
         {QString::fromLatin1(maker::supportMail), QString::fromLatin1(maker::homePage)});
     errors::installReporter(&reporter);
 
-    chooseStartupLanguage();
+    chooseStartupLanguage(QLocale::system().uiLanguages());
     language::extractLanguageTable();
     removeLeftoverTemporaryFiles();
 

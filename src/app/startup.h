@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <functional>
 
 class QApplication;
@@ -15,9 +17,10 @@ int runFrostel(QApplication& application);
 // start at once.
 void whenDrawn(QWidget& window, std::function<void()> action);
 
-// The start-up language: the stored one, else German for a German locale and
-// English for any other.
-void chooseStartupLanguage();
+// The start-up language: the stored one, else the first of the user's languages
+// (as QLocale::uiLanguages() lists them) that the game speaks, else English.
+// The game window's loading takes it over and stores it.
+void chooseStartupLanguage(const QStringList& userLanguages);
 
 // Removes the temporary files that writes killed in an earlier run left in the
 // folders the game writes into.

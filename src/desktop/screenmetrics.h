@@ -15,4 +15,8 @@ QSize screenSizeInTwips();
 // windows stand (Wayland): positions read there are zeros, not the truth.
 bool windowPositionsKnown();
 
+// False on an X server without a window manager: nothing there maximises or
+// minimises a window, whatever state Qt asked for and reports.
+bool windowStatesHonoured();
+
 } // namespace screenmetrics

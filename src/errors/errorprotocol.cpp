@@ -3,7 +3,6 @@
 #include "files/atomicfile.h"
 #include "files/cp1252.h"
 #include "files/programdir.h"
-#include "files/text.h"
 #include "files/userfolder.h"
 
 namespace {
@@ -71,28 +70,10 @@ QString build(const WindowTexts& texts, const QDateTime& now, const platform::Sy
         lines << ten + texts.rowTitles[row] + tab + texts.rowValues[row];
     lines << ten + QStringLiteral("Datum/Uhrzeit (Date/Time):") + tab + dateAndTime(now) << rule
           << QStringLiteral("SYSTEMINFO:")
-          << ten + QStringLiteral("Plattform/Environment:") + tab +
-                 platformName(system.platformCode)
-          << ten + QStringLiteral("Version:") + tab + QString::number(system.major) + u'.' +
-                 QString::number(system.minor)
-          << ten + QStringLiteral("Build:") + tab + QString::number(system.build & 0xFFFF) +
-                 QStringLiteral("   ") + text::upToNul(system.servicePack)
-          << rule;
+          << ten + QStringLiteral("Plattform/Environment:") + tab + system.platform
+          << ten + QStringLiteral("Version:") + tab + system.version
+          << ten + QStringLiteral("Build:") + tab + system.build << rule;
     return lines.join(lineEnd) + lineEnd;
-}
-
-QString platformName(int platformCode)
-{
-    switch (platformCode) {
-    case 0:
-        return QStringLiteral("Win32s");
-    case 1:
-        return QStringLiteral("Windows 9x");
-    case 2:
-        return QStringLiteral("Windows NT");
-    default:
-        return {};
-    }
 }
 
 QString programInfo(const QString& baseName)

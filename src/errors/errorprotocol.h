@@ -26,9 +26,6 @@ struct WindowTexts
 QString build(const WindowTexts& texts, const QDateTime& now,
               const platform::SystemVersion& system);
 
-// "Win32s", "Windows 9x", "Windows NT", or nothing for any other platform code.
-QString platformName(int platformCode);
-
 // The program's name and version: "frostel  V6.1.601".
 QString programInfo(const QString& baseName);
 

@@ -40,12 +40,23 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
 {
     IniDocument document;
     const QString text = cp1252::decode(bytes);
-    document.lines_ = text.split(u'\n');
-    if (!document.lines_.isEmpty() && document.lines_.last().isEmpty())
-        document.lines_.removeLast();
-    for (QString& line : document.lines_) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        LineEnd lineEnd = LineEnd::None;
+        qsizetype next = end;
+        if (end < text.size() && text[end] == u'\n') {
+            lineEnd = LineEnd::Lf;
+            next = end + 1;
+        } else if (end < text.size()) {
+            const bool withLf = end + 1 < text.size() && text[end + 1] == u'\n';
+            lineEnd = withLf ? LineEnd::CrLf : LineEnd::Cr;
+            next = end + (withLf ? 2 : 1);
+        }
+        document.lines_.append({text.mid(start, end - start), lineEnd});
+        start = next;
     }
     document.rebuildIndex();
     return document;
@@ -53,9 +64,42 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
 
 QByteArray IniDocument::serialize() const
 {
-    if (lines_.isEmpty())
-        return {};
-    return cp1252::encode(lines_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    QString text;
+    for (const Line& line : lines_) {
+        text += line.text;
+        switch (line.end) {
+        case LineEnd::None:
+            break;
+        case LineEnd::CrLf:
+            text += u"\r\n";
+            break;
+        case LineEnd::Lf:
+            text += u'\n';
+            break;
+        case LineEnd::Cr:
+            text += u'\r';
+            break;
+        }
+    }
+    return cp1252::encode(text);
+}
+
+IniDocument::LineEnd IniDocument::newLineEnd() const
+{
+    for (const Line& line : lines_) {
+        if (line.end != LineEnd::None)
+            return line.end;
+    }
+    return LineEnd::CrLf;
+}
+
+// The line before a new one gets a line end if it was the last and had none.
+void IniDocument::insertLine(qsizetype at, const QString& text)
+{
+    const LineEnd end = newLineEnd();
+    if (at > 0 && lines_[at - 1].end == LineEnd::None)
+        lines_[at - 1].end = end;
+    lines_.insert(at, {text, end});
 }
 
 void IniDocument::rebuildIndex()
@@ -63,7 +107,7 @@ void IniDocument::rebuildIndex()
     sections_.clear();
     Location* current = nullptr;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const QString& line = lines_[i];
+        const QString& line = lines_[i].text;
         if (const auto name = sectionNameOf(line)) {
             // A repeated section is ignored: lookups and writes go to the first one.
             current = sections_.contains(*name) ? nullptr : &sections_[*name];
@@ -100,7 +144,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     const auto line = found->keys.constFind(foldKey(key));
     if (line == found->keys.cend())
         return std::nullopt;
-    const QString& text = lines_[*line];
+    const QString& text = lines_[*line].text;
     return cleanValue(QStringView(text).sliced(text.indexOf(u'=') + 1));
 }
 
@@ -113,15 +157,15 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
 
     const auto found = sections_.constFind(foldKey(section));
     if (found == sections_.cend()) {
-        if (!lines_.isEmpty() && !trimBlanks(lines_.last()).isEmpty())
-            lines_.append(QString());
-        lines_.append(u'[' + trimBlanks(section).toString() + u']');
-        lines_.append(line);
+        if (!lines_.isEmpty() && !trimBlanks(lines_.last().text).isEmpty())
+            insertLine(lines_.size(), QString());
+        insertLine(lines_.size(), u'[' + trimBlanks(section).toString() + u']');
+        insertLine(lines_.size(), line);
     } else if (const auto existing = found->keys.constFind(foldKey(key));
                existing != found->keys.cend()) {
-        lines_[*existing] = line;
+        lines_[*existing].text = line;
     } else {
-        lines_.insert(found->lastEntry + 1, line);
+        insertLine(found->lastEntry + 1, line);
     }
     rebuildIndex();
 }

@@ -2,14 +2,15 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
-// An initialisation file held as its lines, so that a write changes one line and
-// keeps every other line, comment and blank line exactly as it was.
-// Section and key names match without regard to case; the first match wins.
+// An initialisation file held as its lines, each with its own line end, so that
+// a write changes the bytes of one entry and keeps every other line, comment,
+// blank line and line end exactly as it was. CR LF, LF and a lone CR all end a
+// line. Section and key names match without regard to case; the first match wins.
 class IniDocument
 {
 public:
@@ -21,10 +22,25 @@ public:
     std::optional<QString> value(const QString& section, const QString& key) const;
 
     // Replaces the key's line in place, appends a missing key to its section and
-    // a missing section to the end.
+    // a missing section to the end. New lines end as the file's first line does
+    // (CR LF in a file that has none).
     void setValue(const QString& section, const QString& key, const QString& value);
 
 private:
+    enum class LineEnd : quint8
+    {
+        None, // the last line of a file that does not end in a line end
+        CrLf,
+        Lf,
+        Cr
+    };
+
+    struct Line
+    {
+        QString text; // without its line end, so never holding a CR or an LF
+        LineEnd end = LineEnd::CrLf;
+    };
+
     struct Location
     {
         qsizetype sectionHeader = -1; // line of the section's header
@@ -33,9 +49,11 @@ private:
     };
 
     void rebuildIndex();
+    void insertLine(qsizetype at, const QString& text);
+    LineEnd newLineEnd() const;
     static QString cleanValue(QStringView raw);
 
-    QStringList lines_;
+    QList<Line> lines_;
     QHash<QString, Location> sections_;
 };
 

@@ -4,17 +4,12 @@
 
 namespace platform {
 
-// The start-up locale as a Windows language identifier: "0407" for German,
-// "0409" for English and so on, derived from LC_ALL, LC_MESSAGES and LANG.
-QString userLanguageId();
-
+// The system the game runs on, as a support protocol names it.
 struct SystemVersion
 {
-    int platformCode = 3; // this platform is none of the three Windows families
-    int major = 0;
-    int minor = 0;
-    int build = 0;
-    QString servicePack;
+    QString platform; // the kernel and its release: "Linux 6.1.0-18-amd64"
+    QString version;  // the distribution and its release: "Debian GNU/Linux 12 (bookworm)"
+    QString build;    // the kernel's build and the machine: "#1 SMP ... (2024-02-01)   x86_64"
 };
 
 SystemVersion systemVersion();

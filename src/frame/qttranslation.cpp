@@ -15,8 +15,50 @@ namespace {
 
 constexpr qint16 kSwedish = 2000;
 
-// The texts of the buttons that the game's message and input boxes show.
-class SwedishButtons final : public QTranslator
+struct Text
+{
+    const char* context;
+    const char* english;
+    const char* swedish;
+};
+
+// Every text of Qt's own that the game can show: the buttons of its message and
+// input boxes, the right-click menus of its text boxes, of the help's text and
+// of its scroll bars. Key names in those menus (Ctrl, Shift) read the same in
+// Swedish.
+constexpr std::array<Text, 27> kSwedishTexts = {{
+    {"QPlatformTheme", "OK", "OK"},
+    {"QPlatformTheme", "Cancel", "Avbryt"},
+    {"QPlatformTheme", "&Yes", "&Ja"},
+    {"QPlatformTheme", "&No", "&Nej"},
+    {"QLineEdit", "&Undo", "&Ångra"},
+    {"QLineEdit", "&Redo", "&Gör om"},
+    {"QLineEdit", "Cu&t", "Klipp &ut"},
+    {"QLineEdit", "&Copy", "&Kopiera"},
+    {"QLineEdit", "&Paste", "Klistra &in"},
+    {"QLineEdit", "Delete", "Ta bort"},
+    {"QLineEdit", "Select All", "Markera allt"},
+    {"QWidgetTextControl", "&Copy", "&Kopiera"},
+    {"QWidgetTextControl", "Copy &Link Location", "Kopiera &länkadress"},
+    {"QWidgetTextControl", "Select All", "Markera allt"},
+    {"QScrollBar", "Scroll here", "Rulla hit"},
+    {"QScrollBar", "Top", "Överst"},
+    {"QScrollBar", "Bottom", "Nederst"},
+    {"QScrollBar", "Page up", "Sida upp"},
+    {"QScrollBar", "Page down", "Sida ned"},
+    {"QScrollBar", "Scroll up", "Rulla upp"},
+    {"QScrollBar", "Scroll down", "Rulla ned"},
+    {"QScrollBar", "Left edge", "Vänsterkant"},
+    {"QScrollBar", "Right edge", "Högerkant"},
+    {"QScrollBar", "Page left", "Sida vänster"},
+    {"QScrollBar", "Page right", "Sida höger"},
+    {"QScrollBar", "Scroll left", "Rulla vänster"},
+    {"QScrollBar", "Scroll right", "Rulla höger"},
+}};
+
+// Debian's Qt translations have no Swedish file for Qt's base module, so the
+// game carries the Swedish of the texts above itself.
+class SwedishTexts final : public QTranslator
 {
 public:
     bool isEmpty() const override { return false; }
@@ -24,13 +66,9 @@ public:
     QString translate(const char* context, const char* sourceText, const char* = nullptr,
                       int = -1) const override
     {
-        static const std::array<std::pair<const char*, const char*>, 4> texts = {
-            {{"OK", "OK"}, {"Cancel", "Avbryt"}, {"&Yes", "&Ja"}, {"&No", "&Nej"}}};
-        if (qstrcmp(context, "QPlatformTheme") != 0)
-            return {};
-        for (const auto& [english, swedish] : texts) {
-            if (qstrcmp(sourceText, english) == 0)
-                return QString::fromUtf8(swedish);
+        for (const Text& text : kSwedishTexts) {
+            if (qstrcmp(context, text.context) == 0 && qstrcmp(sourceText, text.english) == 0)
+                return QString::fromUtf8(text.swedish);
         }
         return {};
     }
@@ -53,7 +91,7 @@ std::unique_ptr<QTranslator> load(qint16 languageOffset, const QString& folder)
     if (QFileInfo(path).isFile() && translator->load(path))
         return translator;
     if (languageOffset == kSwedish)
-        return std::make_unique<SwedishButtons>();
+        return std::make_unique<SwedishTexts>();
     return nullptr;
 }
 

@@ -14,8 +14,8 @@ QString installedFolder();
 QString fileFor(qint16 languageOffset);
 
 // Replaces the translation in use by the one for this language. Without its
-// file the buttons stay English, except for Swedish, for which Qt's Debian
-// package has none: the game carries the few button texts it shows itself.
+// file Qt's texts stay English, except for Swedish, for which Qt's Debian
+// package has none: the game carries the few Qt texts it shows itself.
 void apply(qint16 languageOffset, const QString& folder = installedFolder());
 
 } // namespace qttranslation

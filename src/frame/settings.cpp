@@ -17,8 +17,14 @@ void bringIntoRange(Settings& record, qint16& languageOffset)
     if (record.Motiv < 0 || record.Motiv > 4)
         record.Motiv = 1;
     record.Anzahl = std::clamp<qint16>(record.Anzahl, 1, 4);
+    languageOffset = knownLanguage(languageOffset);
+}
+
+qint16 knownLanguage(qint16 languageOffset)
+{
     if (languageOffset < 0 || languageOffset > 6000 || languageOffset % 1000 != 0)
-        languageOffset = 0;
+        return 0;
+    return languageOffset;
 }
 
 namespace settingsfile {
@@ -91,7 +97,7 @@ void readGameSettings(Settings& record, qint16& languageOffset)
     record.Motiv = GetIniInt(kSettingsSection, QStringLiteral("Motiv"), 1);
     record.Bild = GetIniInt(kSettingsSection, QStringLiteral("Bild"), 1);
     record.Wiederholung = GetIniInt(kSettingsSection, QStringLiteral("Wiederholung"), 1);
-    languageOffset = GetIniInt(kOptionsSection, QStringLiteral("Sprache"), 0);
+    languageOffset = GetIniInt(kOptionsSection, QStringLiteral("Sprache"), languageOffset);
     bringIntoRange(record, languageOffset);
 }
 

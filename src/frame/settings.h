@@ -31,6 +31,7 @@ Settings& settings();
 // outside 0 to 4 becomes the default set, a player count outside 1 to 4 the
 // nearest count, and a language that does not exist German.
 void bringIntoRange(Settings& record, qint16& languageOffset);
+qint16 knownLanguage(qint16 languageOffset);
 
 // The settings file "Frostel.ini" in the program folder.
 namespace settingsfile {
@@ -58,7 +59,8 @@ QString readPlayerName(int n);
 QString vocabularyKey(qint16 languageOffset);
 
 // What the game window's loading reads first: the numbers of the game and the
-// interface language, brought into range.
+// interface language, brought into range. Without a stored language the one
+// in `languageOffset` (the start-up language) stays.
 void readGameSettings(Settings& record, qint16& languageOffset);
 // What it reads once the language is applied: sound, music, the solution and
 // used-letter switches, and the player names.

@@ -7,6 +7,7 @@
 #include "desktop/services.h"
 #include "errors/errorscope.h"
 #include "files/regularfile.h"
+#include "frame/interfacelanguage.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "vocabulary/vocabularyfile.h"
@@ -19,7 +20,6 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace {
@@ -35,6 +35,8 @@ constexpr int kOverwriteMessage = 180;
 constexpr int kNewFileNameMessage = 181;
 constexpr int kEntryBoxName = 401;
 constexpr int kListName = 402;
+constexpr int kUnreadFileMessage = 460;
+constexpr int kReplaceUnreadFileMessage = 461;
 
 const QString kFileExtension = QStringLiteral(".dat");
 
@@ -45,11 +47,9 @@ QString text(int number)
 
 QLocale interfaceLocale()
 {
-    static const std::array<QLocale::Language, language::kLanguageCount> locales = {
-        QLocale::German,     QLocale::English, QLocale::Swedish, QLocale::Italian,
-        QLocale::Portuguese, QLocale::Spanish, QLocale::French};
-    const int index = language::LanguageOffset() / 1000;
-    return index >= 0 && index < language::kLanguageCount ? QLocale(locales[index]) : QLocale();
+    const QLocale::Language spoken =
+        interfacelanguage::localeLanguage(language::LanguageOffset() / 1000);
+    return spoken == QLocale::AnyLanguage ? QLocale() : QLocale(spoken);
 }
 
 // A list entry that sorts by the collation of the interface language, with its
@@ -201,6 +201,7 @@ void VocabularyEditor::List1_Ini()
 {
     const vocabularyfile::EditEntries read = vocabularyfile::readForEditing();
     beyondLimit_ = read.beyondLimit;
+    unreadFile_ = read.unreadable;
     fillList(read.entries);
 }
 
@@ -300,6 +301,7 @@ void VocabularyEditor::cmdNeu_Click()
             settings().Datei = name;
             ui_->List1->clear();
             beyondLimit_.clear();
+            unreadFile_ = false; // whatever stands there, replacing it was agreed
             ui_->Loesch->setEnabled(false);
         }
     });
@@ -309,14 +311,30 @@ void VocabularyEditor::Speichern_Click()
 {
     ErrorScope::run(modules::frmEditor, "Speichern_Click", [&] {
         const QStringList list = entries();
+        if (!mayReplaceUnreadFile())
+            return;
         // The entries past the list's limit go back into the file unchanged.
         // A failed write has been reported; the changes are still unsaved.
         if (!vocabularyfile::write(list + beyondLimit_))
             return;
+        unreadFile_ = false;
         outcome_.wordList = list;
         EditorDirty() = false;
         outcome_.restartRequested = true;
     });
+}
+
+// A file the editor could not read is not in its list: saving would lose it
+// unless the user says so.
+bool VocabularyEditor::mayReplaceUnreadFile()
+{
+    if (!unreadFile_)
+        return true;
+    return services::dialogs().messageBox(this,
+                                          text(kUnreadFileMessage) + QStringLiteral("\r\n") +
+                                              text(kReplaceUnreadFileMessage),
+                                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                                          settings().Datei) == Dialogs::Answer::Yes;
 }
 
 void VocabularyEditor::OK_Click()

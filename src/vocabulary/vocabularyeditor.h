@@ -70,12 +70,16 @@ private:
     void cmdNeu_Click();
     void Speichern_Click();
     void OK_Click();
+    bool mayReplaceUnreadFile();
 
     int fieldWidth_;
     EditorOutcome outcome_;
     std::unique_ptr<QCollator> collator_;
     // Entries of a file longer than a list: not shown, but saved with the rest.
     QStringList beyondLimit_;
+    // Something stands at the file's name that could not be read, so the list
+    // does not show what saving would replace.
+    bool unreadFile_ = false;
 
     // The controls as vocabularyeditor.ui lays them out.
     std::unique_ptr<Ui::VocabularyEditor> ui_;

@@ -266,6 +266,17 @@ QStringList fileNames(qint16 languageOffset)
     return names;
 }
 
+QString fileInUse(qint16 languageOffset, const QString& datei)
+{
+    const auto isFile = [&](const QString& name) {
+        return isPlainFileName(name) && QFileInfo(resolvePath(languageOffset, name)).isFile();
+    };
+    if (isFile(datei))
+        return datei;
+    const QString fallback = language::text(kDefaultFileMessage, languageOffset);
+    return isFile(fallback) ? fallback : QString();
+}
+
 bool languageFolderExists(qint16 languageOffset)
 {
     const QString languageFolder = language::text(kLanguageFolderMessage, languageOffset);
@@ -304,8 +315,18 @@ EditEntries readForEditing(Caller caller)
             datei = defaultFileName();
         const QString path = resolvePath(language::LanguageOffset(), datei);
         // The editor writes this file again: a link at its name is not read.
-        const QByteArray bytes =
-            scope.attempt([&] { return readWholeFile(path, regularfile::Links::DoNotFollow); });
+        const QByteArray bytes = scope.attempt([&] {
+            regularfile::Contents contents =
+                regularfile::read(path, kLargestFile, regularfile::Links::DoNotFollow);
+            using regularfile::Failure;
+            const Failure failure = contents.failure;
+            // A folder, FIFO or device at the name is never written over anyway.
+            result.unreadable = failure == Failure::IsLink || failure == Failure::TooLarge ||
+                                failure == Failure::Denied || failure == Failure::Failed;
+            if (failure != Failure::None)
+                throw errorFor(failure);
+            return std::move(contents.bytes);
+        });
         const QString text = cp1252::decode(bytes);
         result.entries.reserve(expectedEntryCount(text));
         visitEntries(text, [&](QStringView entry) {

@@ -46,6 +46,11 @@ QString savePath(qint16 languageOffset, const QString& datei);
 // without regard to letter case.
 QStringList fileNames(qint16 languageOffset);
 
+// The name of the file the game reads for Datei: Datei itself when it names a
+// file, else the language's default name when that file is there, else the
+// empty text (the game then plays its built-in words).
+QString fileInUse(qint16 languageOffset, const QString& datei);
+
 // Whether either folder holds the language's folder.
 bool languageFolderExists(qint16 languageOffset);
 
@@ -72,6 +77,9 @@ struct EditEntries
 {
     QStringList entries;     // as written, "ß" spelled "ss", empty ones dropped
     QStringList beyondLimit; // the further entries of a file longer than a list
+    // Something stands at the file's name that could not be read and that saving
+    // would replace: a file too large or without access, or a link.
+    bool unreadable = false;
 };
 
 // The editor's list. An empty Datei becomes the default name; a file that cannot

@@ -17,16 +17,48 @@
 TEST(StartUp, TheStoredLanguageWinsOverTheLocale)
 {
     TestEnvironment environment;
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    chooseStartupLanguage();
-    EXPECT_EQ(language::LanguageOffset(), 0);
-    qputenv("LC_ALL", "fr_FR.UTF-8");
-    chooseStartupLanguage();
-    EXPECT_EQ(language::LanguageOffset(), 1000) << "any other locale starts in English";
+    const QList<std::pair<QStringList, qint16>> locales = {
+        {{"de-AT", "de-Latn-AT"}, 0},
+        {{"fr-FR", "fr-Latn-FR", "fr"}, 6000},
+        {{"sv-SE", "sv"}, 2000},
+        {{"pt-PT"}, 4000},
+        {{"pt-BR"}, 4000},
+        {{"nb", "nb-NO", "sv", "sv-SE"}, 2000}, // the first of the user's languages the game speaks
+        {{"nl-NL", "nl"}, 1000},
+        {{"C"}, 1000},
+        {{}, 1000}};
+    for (const auto& [userLanguages, offset] : locales) {
+        chooseStartupLanguage(userLanguages);
+        EXPECT_EQ(language::LanguageOffset(), offset) << userLanguages.join(u',').toStdString();
+    }
     writeFile(environment.settingsPath(), "[Optionen]\r\nSprache= 5000\r\n");
-    chooseStartupLanguage();
+    chooseStartupLanguage({"fr-FR"});
     EXPECT_EQ(language::LanguageOffset(), 5000);
-    qunsetenv("LC_ALL");
+    writeFile(environment.settingsPath(), "[Optionen]\r\nSprache= 9000\r\n");
+    chooseStartupLanguage({"fr-FR"});
+    EXPECT_EQ(language::LanguageOffset(), 0)
+        << "a language the game lacks is German, as on the board";
+}
+
+// A first start speaks the user's language on the splash and on the board, and
+// keeps it for the next start.
+TEST(StartUp, TheLocalesLanguageReachesTheBoardAndIsStored)
+{
+    TestEnvironment environment;
+    chooseStartupLanguage({"fr-FR", "fr"});
+    language::extractLanguageTable();
+    {
+        GameWindow window;
+        window.Form_Load();
+        EXPECT_EQ(language::LanguageOffset(), 6000);
+        EXPECT_EQ(window.windowTitle(), "Givrelin");
+        window.close();
+    }
+    EXPECT_TRUE(readFile(environment.settingsPath()).contains("[Optionen]\r\nSprache= 6000\r\n"));
+    language::LanguageOffset() = 0;
+    chooseStartupLanguage({"de-DE"});
+    EXPECT_EQ(language::LanguageOffset(), 6000);
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
 }
 
 TEST(StartUp, TheGameWindowIsBuiltOnceTheSplashIsOnScreenAndNoLaterThanAFifthOfASecond)
@@ -97,6 +129,21 @@ TEST(GameWindowLoad, ReadsTheSettingsAndSavesThePlacementOnClose)
         stored.startsWith("[Window]\r\nStatus= 0\r\nLeft= 0\r\nTop= 1500\r\nWidth= 12000\r\n"
                           "Height= 9000\r\n"))
         << stored.data();
+    QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
+}
+
+TEST(GameWindowLoad, AWindowClosedBeforeItShowedKeepsTheStoredPlacement)
+{
+    TestEnvironment environment;
+    const QByteArray stored = "[Window]\r\nStatus= 2\r\n[Optionen]\r\nSprache= 0\r\n";
+    writeFile(environment.settingsPath(), stored);
+    language::extractLanguageTable();
+    {
+        GameWindow window;
+        window.Form_Load();
+        window.close(); // a log-out while the splash still shows
+    }
+    EXPECT_EQ(readFile(environment.settingsPath()), stored);
     QDir::setCurrent(QStringLiteral(FROSTEL_BUILD_DIR));
 }
 

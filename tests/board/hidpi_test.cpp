@@ -2,6 +2,7 @@
 // twice the size, and every element keeps its place and size in the board's own
 // pixels. CTest runs these with Qt scaling the screen by 2 (QT_SCALE_FACTOR=2).
 
+#include "app/helpwindow.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
 #include "board/pictures.h"
@@ -13,8 +14,12 @@
 #include "support/gamefixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -138,4 +143,42 @@ TEST_F(HiDpi, TheAboutBoxShowsItsPicturesAtTwiceTheSize)
     EXPECT_EQ(pictured[0]->sizeHint(), QSize(96, 96));
     expectDoubled(pictured[1]->pixmap(), QSize(160, 60), "info2");
     EXPECT_EQ(pictured[1]->sizeHint(), QSize(160, 60));
+}
+
+// The help as the build lays it out beside the program: every picture of every
+// page comes drawn at twice the size, and so at least at twice the pixels of the
+// room the page gives it.
+TEST_F(HiDpi, TheHelpShowsEveryPictureAtTwiceTheSize)
+{
+    TestEnvironment environment;
+    language::extractLanguageTable();
+    const QDir bundle(QStringLiteral(FROSTEL_BUILD_DIR "/frostel.chm"));
+    const QStringList pages =
+        bundle.entryList({QStringLiteral("??")}, QDir::Dirs | QDir::NoDotAndDotDot) << ".";
+    ASSERT_EQ(pages.size(), language::kLanguageCount + 1);
+    HelpWindow help;
+    int pictures = 0;
+    for (const QString& page : pages) {
+        help.browser()->setSource(QUrl::fromLocalFile(bundle.filePath(page + "/index.html")));
+        help.show();
+        QTextDocument* document = help.browser()->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                if (!format.isImageFormat())
+                    continue;
+                const QTextImageFormat image = format.toImageFormat();
+                const QImage shown =
+                    document->resource(QTextDocument::ImageResource, QUrl(image.name()))
+                        .value<QImage>();
+                const std::string what = page.toStdString() + ": " + image.name().toStdString();
+                EXPECT_EQ(shown.devicePixelRatio(), 2.0) << what;
+                // Inline icons stand smaller in the text; they are never enlarged.
+                EXPECT_GE(shown.width(), 2 * image.width()) << what;
+                EXPECT_GE(shown.height(), 2 * image.height()) << what;
+                ++pictures;
+            }
+        }
+    }
+    EXPECT_GE(pictures, 7 * 12 + 7) << "toolbar icons and flags on every page, flags on the first";
 }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFocusFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -188,6 +189,32 @@ TEST_F(OptionsDialogTest, OkWritesTheSectionInItsOrderWithTheTypedName)
               "Datei1000=frostel.dat\r\nMotiv= 1\r\nBild= 1\r\n");
 }
 
+// A name the settings file cannot hold would come back changed after a restart.
+TEST_F(OptionsDialogTest, NameBoxesTakeOnlyWhatTheSettingsFileKeeps)
+{
+    addVocabularies({"frostel.dat"});
+    open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* first = dialog->nameBox(0);
+    first->setFocus();
+    first->clear();
+    for (const QChar letter : QString::fromUtf8("Łódź")) {
+        // Typed on a Polish keyboard: QTest types Latin-1 only.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QCoreApplication::sendEvent(first, &press);
+    }
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód"));
+    first->insert(QString::fromUtf8(" Zoë\t€\u6771x")); // as a paste brings it
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód Zoë€x"));
+    EXPECT_EQ(first->cursorPosition(), first->text().size());
+    first->setCursorPosition(2);
+    first->insert(QString::fromUtf8("\u0141-"));
+    EXPECT_EQ(first->text(), QString::fromUtf8("ód- Zoë€x"));
+    EXPECT_EQ(first->cursorPosition(), 3);
+    dialog->okButton()->click();
+    EXPECT_EQ(settingsfile::readPlayerName(1), QString::fromUtf8("ód- Zoë€x"));
+}
+
 TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)
 {
     addVocabularies({"gamma.dat", "Beta.dat", "alpha.dat", "notes.txt"});
@@ -204,9 +231,47 @@ TEST_F(OptionsDialogTest, VocabularyListFollowsTheStoredName)
 
     writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=beta.dat\r\n");
     open();
-    EXPECT_EQ(dialog->fileList()->currentRow(), 0) << "letter case counts";
+    EXPECT_EQ(dialog->fileList()->currentRow(), -1) << "letter case counts: no file in use";
+    EXPECT_TRUE(dialog->fileList()->selectedItems().isEmpty());
     dialog->okButton()->click();
-    EXPECT_TRUE(settingsText().contains("Datei1000=alpha.dat\r\n"));
+    EXPECT_TRUE(settingsText().contains("Datei1000=beta.dat\r\n"));
+}
+
+// The list shows what the game plays from: the stored file, else the default
+// file of the language, else nothing while the built-in words are played.
+TEST_F(OptionsDialogTest, TheListShowsTheFileInUseAndAClickAlwaysChoosesOne)
+{
+    addVocabularies({"alpha.dat", "frostel.dat", "gamma.dat"});
+    writeFile(environment.settingsPath(), "[Einstellungen]\r\nDatei1000=gone.dat\r\n");
+    open();
+    QListWidget* files = dialog->fileList();
+    EXPECT_EQ(files->currentRow(), 1) << "the default file stands in for a missing one";
+    EXPECT_EQ(settings().Datei, "frostel.dat");
+    EXPECT_FALSE(restartRequested());
+
+    const QRect inUse = files->visualItemRect(files->item(1));
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, inUse.center());
+    EXPECT_TRUE(restartRequested()) << "a click on the file in use chooses it too";
+    dialog->okButton()->click();
+    EXPECT_TRUE(settingsText().contains("Datei1000=frostel.dat\r\n"));
+    dialog.reset();
+
+    QFile::remove(environment.programDir() + "/english/frostel.dat");
+    writeFile(environment.settingsPath(), "");
+    settings().Datei.clear();
+    open();
+    files = dialog->fileList();
+    EXPECT_EQ(files->currentRow(), -1) << "the built-in words are played";
+    EXPECT_TRUE(files->selectedItems().isEmpty());
+    files->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(files->selectedItems().isEmpty());
+    EXPECT_EQ(settings().Datei, "") << "taking the focus chooses nothing";
+    EXPECT_FALSE(restartRequested());
+    QTest::keyClick(files, Qt::Key_Down);
+    EXPECT_FALSE(files->selectedItems().isEmpty());
+    EXPECT_EQ(settings().Datei, files->selectedItems().first()->text()) << "the keys choose";
+    EXPECT_TRUE(restartRequested());
 }
 
 TEST_F(OptionsDialogTest, AnInstalledProgramListsTheShippedAndThePlayersFiles)

@@ -2,7 +2,9 @@
 
 #include "support/testsupport.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -24,10 +26,11 @@ errorprotocol::WindowTexts sampleTexts()
     return texts;
 }
 
-platform::SystemVersion system(int code)
+platform::SystemVersion sampleSystem()
 {
-    return {code, 6, 1, 0x12345678,
-            QStringLiteral("Service Pack 1") + QChar(u'\0') + QStringLiteral("junk")};
+    return {QStringLiteral("Linux 6.1.0-18-amd64"),
+            QStringLiteral("Debian GNU/Linux 12 (bookworm)"),
+            QStringLiteral("#1 SMP PREEMPT_DYNAMIC Debian 6.1.76-1 (2024-02-01)   x86_64")};
 }
 
 const QDateTime reportTime(QDate(2024, 3, 7), QTime(9, 5, 4));
@@ -41,38 +44,55 @@ QStringList protocolLines(const QString& protocol)
 
 TEST(ErrorProtocol, HoldsEighteenLinesFromTheWindowTextsTheTimeAndTheSystem)
 {
-    const QString protocol = errorprotocol::build(sampleTexts(), reportTime, system(2));
+    const QString protocol = errorprotocol::build(sampleTexts(), reportTime, sampleSystem());
 
     const QStringList expected = {
-        rule, QStringLiteral("F E H L E R P R O T O K O L L  /  E R R O R   P R O T O C O L L"),
-        rule, QStringLiteral("PROGRAMM-INFO:"), ten + QStringLiteral("frostel  V6.1.601"), rule,
+        rule,
+        QStringLiteral("F E H L E R P R O T O K O L L  /  E R R O R   P R O T O C O L L"),
+        rule,
+        QStringLiteral("PROGRAMM-INFO:"),
+        ten + QStringLiteral("frostel  V6.1.601"),
+        rule,
         QStringLiteral("FEHLERBESCHREIBUNG / ERROR DESCRIPTION:"),
         ten + QStringLiteral("Fehler-Nr / error :\t53 (File not found)"),
         ten + QStringLiteral("Modul:\tfrmMain"),
         ten + QStringLiteral("Prozedur / procedure:\tSuch_Wort"),
         ten + QStringLiteral("Zeile / Line:\t0"),
-        ten + QStringLiteral("Datum/Uhrzeit (Date/Time):\t03-07-2024 / 09:05:04"), rule,
-        QStringLiteral("SYSTEMINFO:"), ten + QStringLiteral("Plattform/Environment:\tWindows NT"),
-        ten + QStringLiteral("Version:\t6.1"),
-        // the build's low 16 bits; the service pack only up to its NUL
-        ten + QStringLiteral("Build:\t22136   Service Pack 1"), rule,
+        ten + QStringLiteral("Datum/Uhrzeit (Date/Time):\t03-07-2024 / 09:05:04"),
+        rule,
+        QStringLiteral("SYSTEMINFO:"),
+        ten + QStringLiteral("Plattform/Environment:\tLinux 6.1.0-18-amd64"),
+        ten + QStringLiteral("Version:\tDebian GNU/Linux 12 (bookworm)"),
+        ten +
+            QStringLiteral("Build:\t#1 SMP PREEMPT_DYNAMIC Debian 6.1.76-1 (2024-02-01)   x86_64"),
+        rule,
         QString()}; // every line, the last too, ends in CR LF
     EXPECT_EQ(protocolLines(protocol), expected);
     EXPECT_FALSE(protocol.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
 }
 
-TEST(ErrorProtocol, NamesOnlyTheThreeKnownPlatformsAndShowsAfternoonHoursIn24HourForm)
+// A support protocol must say where the error happened.
+TEST(ErrorProtocol, NamesTheRealSystemAndShowsAfternoonHoursIn24HourForm)
 {
-    const auto platformLine = [](int code) {
-        return protocolLines(errorprotocol::build(sampleTexts(), reportTime, system(code)))[14];
-    };
-    EXPECT_EQ(platformLine(0), ten + QStringLiteral("Plattform/Environment:\tWin32s"));
-    EXPECT_EQ(platformLine(1), ten + QStringLiteral("Plattform/Environment:\tWindows 9x"));
-    EXPECT_EQ(platformLine(3), ten + QStringLiteral("Plattform/Environment:\t"));
-    EXPECT_EQ(platformLine(-1), ten + QStringLiteral("Plattform/Environment:\t"));
+    const platform::SystemVersion system = platform::systemVersion();
+    const QStringList lines =
+        protocolLines(errorprotocol::build(sampleTexts(), reportTime, system));
+    EXPECT_TRUE(lines[14].startsWith(ten + QStringLiteral("Plattform/Environment:\tLinux ")))
+        << lines[14].toStdString();
+    EXPECT_TRUE(lines[14].contains(QSysInfo::kernelVersion())) << lines[14].toStdString();
+    QFile release(QStringLiteral("/etc/os-release"));
+    if (release.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromUtf8(release.readAll());
+        const auto name = QRegularExpression(QStringLiteral("^PRETTY_NAME=\"?([^\"\n]+)"),
+                                             QRegularExpression::MultilineOption)
+                              .match(text);
+        ASSERT_TRUE(name.hasMatch());
+        EXPECT_EQ(lines[15], ten + QStringLiteral("Version:\t") + name.captured(1));
+    }
+    EXPECT_GT(lines[16].size(), (ten + QStringLiteral("Build:\t")).size()) << "the kernel's build";
 
     const QDateTime evening(QDate(1999, 12, 31), QTime(23, 59, 58));
-    EXPECT_EQ(protocolLines(errorprotocol::build(sampleTexts(), evening, system(2)))[11],
+    EXPECT_EQ(protocolLines(errorprotocol::build(sampleTexts(), evening, sampleSystem()))[11],
               ten + QStringLiteral("Datum/Uhrzeit (Date/Time):\t12-31-1999 / 23:59:58"));
 }
 

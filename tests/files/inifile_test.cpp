@@ -61,6 +61,46 @@ TEST_F(IniFileTest, WritesInPlaceAndKeepsEverythingElse)
                                 "\r\n[Other]\r\nX=1\r\n\r\n[Optionen]\r\nSprache= 1000\r\n");
 }
 
+// Files written by other editors end their lines in LF or CR alone, or carry a
+// doubled CR; every kind reads alike and keeps its bytes.
+TEST_F(IniFileTest, ReadsEveryLineEndAndKeepsItsBytes)
+{
+    const QByteArray lf = "; from a Linux editor\n[Window]\nStatus= 0\nLeft= 10\n\n[Other]\nX=1\n";
+    writeFile(path(), lf);
+    ASSERT_TRUE(profile::writeString(path(), "Window", "Status", " 2"));
+    ASSERT_TRUE(profile::writeString(path(), "Window", "Width", " 12000"));
+    ASSERT_TRUE(profile::writeString(path(), "Optionen", "Sprache", " 1000"));
+    EXPECT_EQ(readFile(path()),
+              "; from a Linux editor\n[Window]\nStatus= 2\nLeft= 10\nWidth= 12000\n"
+              "\n[Other]\nX=1\n\n[Optionen]\nSprache= 1000\n");
+
+    const QByteArray cr = "[Einstellungen]\rAnzahl= 2\rDatei0=Tiere.dat\r[Optionen]\rSprache= 0\r";
+    writeFile(path(), cr);
+    EXPECT_EQ(profile::readInt(path(), "Einstellungen", "Anzahl", 4), 2) << "not one long line";
+    EXPECT_EQ(read("Optionen", "Sprache"), "0");
+    ASSERT_TRUE(profile::writeString(path(), "Optionen", "Sprache", " 6000"));
+    ASSERT_TRUE(profile::writeString(path(), "Einstellungen", "Motiv", " 3"));
+    EXPECT_EQ(readFile(path()), "[Einstellungen]\rAnzahl= 2\rDatei0=Tiere.dat\rMotiv= 3\r"
+                                "[Optionen]\rSprache= 6000\r")
+        << "no section written twice";
+
+    const QByteArray doubled = "[Einstellungen]\r\r\nDatei0=Tiere.dat\r\r\nAnzahl= 1\r\r\n";
+    writeFile(path(), doubled);
+    EXPECT_EQ(read("Einstellungen", "Datei0"), "Tiere.dat") << "no CR kept in the value";
+    ASSERT_TRUE(profile::writeString(path(), "Einstellungen", "Anzahl", " 3"));
+    EXPECT_EQ(readFile(path()), "[Einstellungen]\r\r\nDatei0=Tiere.dat\r\r\nAnzahl= 3\r\r\n");
+
+    writeFile(path(), "[S]\r\nA=1\r\nB=2");
+    ASSERT_TRUE(profile::writeString(path(), "S", "A", "3"));
+    EXPECT_EQ(readFile(path()), "[S]\r\nA=3\r\nB=2") << "a last line without a line end stays so";
+    ASSERT_TRUE(profile::writeString(path(), "S", "C", "4"));
+    EXPECT_EQ(readFile(path()), "[S]\r\nA=3\r\nB=2\r\nC=4\r\n");
+
+    writeFile(path(), "[S]\nA=1\r\n");
+    ASSERT_TRUE(profile::writeString(path(), "S", "A", "1"));
+    EXPECT_EQ(readFile(path()), "[S]\nA=1\r\n") << "writing the stored value changes nothing";
+}
+
 TEST_F(IniFileTest, CreatesTheFileAndNeverSplitsALine)
 {
     ASSERT_TRUE(profile::writeString(path(), "Einstellungen", "Spieler1", "Ann\r\n[Evil]\nX=1"));

@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QUrl>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -164,4 +167,30 @@ TEST(Assets, ShippedVocabulariesCanBeShownAndGuessed)
                 EXPECT_TRUE(allowed.contains(c)) << qPrintable(file) << ": " << qPrintable(entry);
         }
     }
+}
+
+// Software centres show the screenshots the metainfo names; the maker publishes
+// the committed ones (tools/screenshots/take.sh) under those addresses.
+TEST(Assets, EveryScreenshotOfTheMetainfoIsCommittedAtTheSizeItNames)
+{
+    QFile metainfo(QStringLiteral(FROSTEL_SOURCE_DIR "/resources/desktop/frostel.metainfo.xml"));
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&metainfo);
+    int screenshots = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"image")
+            continue;
+        const QSize named(xml.attributes().value(QLatin1String("width")).toInt(),
+                          xml.attributes().value(QLatin1String("height")).toInt());
+        const QUrl address(xml.readElementText());
+        EXPECT_EQ(address.scheme(), "https");
+        const QString file = QStringLiteral(FROSTEL_SOURCE_DIR "/resources/desktop/screenshots/") +
+                             address.fileName();
+        QImageReader picture(file);
+        EXPECT_EQ(picture.format(), "png") << file.toStdString();
+        EXPECT_EQ(picture.size(), named) << file.toStdString();
+        ++screenshots;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(screenshots, 3);
 }

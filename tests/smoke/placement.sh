@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # The window's placement under a real window manager, which frames the window a
 # moment after it shows: four sessions in a row must store the same outer size
-# and place, each starting where the one before was closed; and a window dragged
-# below its minimum must stay where it is, at 800 x 600 outside.
+# and place, each starting where the one before was closed; a window dragged
+# below its minimum must stay where it is, at 800 x 600 outside; and a window
+# that the window manager maximised is stored as maximised.
+#
+# Every wait is for a condition, with a limit far above what it takes on a busy
+# machine.
 #
 # usage: placement.sh PATH/TO/frostel
 set -euo pipefail
@@ -30,6 +34,7 @@ trap finish EXIT
 
 fail() {
   echo "placement: $*" >&2
+  [ -n "${frame:-}" ] && echo "the frame last seen: $frame" >&2
   [ -f "$work/program/Frostel.ini" ] && tr -d '\r' <"$work/program/Frostel.ini" >&2
   exit 1
 }
@@ -88,22 +93,23 @@ poll() {
   done
 }
 
-# Shows the window, waits until its frame has come to rest and checks it.
+# Shows the window and waits until the window manager has framed it.
 start_session() {
   "$work/program/frostel" &
   pid=$!
   poll 60 "the game window shows" find_frame
-  local last=""
-  while [ "$frame" != "$last" ]; do
-    last="$frame"
-    sleep 1
-    find_frame || fail "the game window went away"
-  done
+}
+
+# The frame is at $1 and stays there for a second.
+frame_rests_at() {
+  find_frame && [ "$frame" = "$1" ] || return 1
+  sleep 1
+  find_frame && [ "$frame" = "$1" ]
 }
 
 close_session() {
   xdotool windowactivate --sync "$window" key alt+F4
-  local deadline=$((SECONDS + 20))
+  local deadline=$((SECONDS + 60))
   while kill -0 "$pid" 2>/dev/null; do
     [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end after alt+F4"
     sleep 0.1
@@ -121,13 +127,16 @@ expect_stored() {
 
 for session in 1 2 3 4; do
   start_session
-  [ "$frame" = "100,80 1000x750" ] || fail "session $session: the frame is $frame"
+  poll 60 "session $session: the frame rests at 100,80 1000x750" \
+    frame_rests_at "100,80 1000x750"
   close_session
   expect_stored "${placement[@]}"
 done
 
 # A drag of the bottom right corner far below the minimum.
 start_session
+poll 60 "the frame rests at 100,80 1000x750 before the drag" \
+  frame_rests_at "100,80 1000x750"
 corner_x=$((100 + 1000 - 2))
 corner_y=$((80 + 750 - 2))
 xdotool mousemove "$corner_x" "$corner_y"
@@ -138,9 +147,18 @@ for step in 100 200 300 400; do
   sleep 0.2
 done
 xdotool mouseup 1
-sleep 1
-find_frame
-[ "$frame" = "100,80 800x600" ] || fail "after the drag the frame is $frame"
+poll 60 "after the drag the frame rests at 100,80 800x600" \
+  frame_rests_at "100,80 800x600"
 close_session
 expect_stored "Left= 1500" "Top= 1200" "Width= 12000" "Height= 9000"
+
+# A first start asks for a maximised window, which the window manager makes of it.
+printf '%s\r\n' "[Einstellungen]" "Sound= 0" "Music= 0" "[Optionen]" "Sprache= 0" \
+  >"$work/program/Frostel.ini"
+start_session
+maximised() { find_frame && [ "${frame#* }" = "$(xdotool getdisplaygeometry | tr ' ' x)" ]; }
+poll 60 "the window manager maximises the window" maximised
+close_session
+expect_stored "Status= 2"
+grep -q "^Width=" "$work/program/Frostel.ini" && fail "a maximised window stored its size"
 echo "1 passed, 0 failed"

@@ -4,6 +4,9 @@
 # vocabulary, presses Enter for the next word, clicks End and answers Yes. Then
 # checks the settings file that closing wrote.
 #
+# Every wait is for a condition, with a limit far above what it takes on a busy
+# machine.
+#
 # usage: realwindow.sh PATH/TO/frostel
 set -euo pipefail
 executable="$(realpath "$1")"
@@ -94,7 +97,7 @@ visible_windows() {
   xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null | wc -l
 }
 poll 60 "the game window shows after the splash" game_window
-poll 20 "the splash has gone" test "$(visible_windows)" -eq 1
+poll 60 "the splash has gone" test "$(visible_windows)" -eq 1
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 left=$X
@@ -106,13 +109,19 @@ top=$Y
 # What the window shows, as a checksum of its pixels.
 picture() { xwd -silent -id "$window" | md5sum; }
 changed_since() { [ "$(picture)" != "$1" ]; }
-# Waits until the window has shown the same picture for half a second.
+# Waits until the window has shown the same picture for a second.
 settle() {
-  local deadline=$((SECONDS + 20)) last="" now
-  while now="$(picture)" && [ "$now" != "$last" ]; do
+  local deadline=$((SECONDS + 60)) last="" now still=0
+  while [ "$still" -lt 2 ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "the window never came to rest after $1"
-    last="$now"
     sleep 0.5
+    now="$(picture)"
+    if [ "$now" = "$last" ]; then
+      still=$((still + 1))
+    else
+      still=0
+      last="$now"
+    fi
   done
 }
 # The toolbar strip runs down the right edge: 37-pixel buttons from 3 pixels
@@ -125,7 +134,7 @@ click_tool_button() {
 settle "it was shown"
 before="$(picture)"
 click_tool_button 0
-poll 10 "Start sets up a word" changed_since "$before"
+poll 60 "Start sets up a word" changed_since "$before"
 settle "Start"
 
 xdotool windowfocus --sync "$window"
@@ -142,16 +151,27 @@ press_enter_until_changed() {
   sleep 0.5
   changed_since "$before"
 }
-poll 15 "Enter sets up the next word (the word did not end)" press_enter_until_changed
+poll 60 "Enter sets up the next word (the word did not end)" press_enter_until_changed
 settle "Next word"
 
+# The question is the window titled "Programm beenden"; a tooltip of the toolbar
+# may show beside it.
+question_shown() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null); do
+    if [ "$id" != "$window" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Programm beenden" ]; then
+      question="$id"
+      return 0
+    fi
+  done
+  return 1
+}
 click_tool_button 1
-poll 10 "End asks whether to end" test "$(visible_windows)" -eq 2
-question="$(xdotool search --onlyvisible --pid "$pid" --name '.' | grep -vx "$window" | head -1)"
+poll 60 "End asks whether to end" question_shown
 xdotool windowfocus --sync "$question"
 xdotool key Return
 
-deadline=$((SECONDS + 20))
+deadline=$((SECONDS + 60))
 while kill -0 "$pid" 2>/dev/null; do
   [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end after Yes"
   sleep 0.1

@@ -7,6 +7,9 @@
 # Then checks the settings file: Wayland tells a program nothing of where its
 # window stands, so the stored position must stay as it was.
 #
+# Every wait is for a condition, with a limit far above what it takes on a busy
+# machine.
+#
 # usage: wayland.sh PATH/TO/frostel PATH/TO/westoninput.so
 set -euo pipefail
 executable="$(realpath "$1")"
@@ -71,16 +74,16 @@ FROSTEL_WESTON_COMMANDS="$work/commands" FROSTEL_WESTON_ANSWERS="$work/answers" 
   --socket=frostel-wayland --no-config --idle-time=0 --modules="$module" \
   --log="$work/weston.log" &
 compositor=$!
-poll 20 "Weston listens" test -S "$XDG_RUNTIME_DIR/frostel-wayland"
+poll 60 "Weston listens" test -S "$XDG_RUNTIME_DIR/frostel-wayland"
 
 # send COMMAND: hands one command to the input module and prints its answer.
 send() {
   local before
   before="$(wc -l <"$work/answers")"
   # A pipe nobody reads blocks its writer: give up when Weston has gone.
-  timeout 10 bash -c 'echo "$1" >"$2"' send "$1" "$work/commands" ||
+  timeout 60 bash -c 'echo "$1" >"$2"' send "$1" "$work/commands" ||
     fail "Weston did not take \"$1\""
-  local deadline=$((SECONDS + 10))
+  local deadline=$((SECONDS + 60))
   until [ "$(wc -l <"$work/answers")" -gt "$before" ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "Weston did not answer \"$1\""
     sleep 0.05
@@ -119,13 +122,19 @@ picture() {
   echo "${answer#picture }"
 }
 changed_since() { [ "$(picture)" != "$1" ]; }
-# Waits until the window has shown the same picture for half a second.
+# Waits until the window has shown the same picture for a second.
 settle() {
-  local deadline=$((SECONDS + 20)) last="" now
-  while now="$(picture)" && [ "$now" != "$last" ]; do
+  local deadline=$((SECONDS + 60)) last="" now still=0
+  while [ "$still" -lt 2 ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "the window never came to rest after $1"
-    last="$now"
     sleep 0.5
+    now="$(picture)"
+    if [ "$now" = "$last" ]; then
+      still=$((still + 1))
+    else
+      still=0
+      last="$now"
+    fi
   done
 }
 # Qt draws the window's frame itself on Weston: 30 pixels of title bar above,
@@ -138,7 +147,7 @@ click_tool_button() {
 settle "it was shown"
 before="$(picture)"
 click_tool_button 0
-poll 10 "Start sets up a word" changed_since "$before"
+poll 60 "Start sets up a word" changed_since "$before"
 settle "Start"
 
 # Evdev key codes of the letters, in the order of the keyboard's rows.
@@ -166,11 +175,11 @@ press_enter_until_changed() {
   sleep 0.5
   changed_since "$before"
 }
-poll 15 "Enter sets up the next word (the word did not end)" press_enter_until_changed
+poll 60 "Enter sets up the next word (the word did not end)" press_enter_until_changed
 settle "Next word"
 
 [ "$(send close)" = ok ] || fail "the window could not be asked to close"
-deadline=$((SECONDS + 20))
+deadline=$((SECONDS + 60))
 while kill -0 "$game" 2>/dev/null; do
   [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end when its window was closed"
   sleep 0.1

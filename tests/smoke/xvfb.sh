@@ -18,8 +18,9 @@ finish() {
 }
 trap finish EXIT
 
-# The display's number arrives once the server takes connections.
-for _ in $(seq 1 400); do
+# The display's number arrives once the server takes connections; a busy
+# machine may take its time.
+for _ in $(seq 1 1200); do
   [ -s "$display_file" ] && break
   kill -0 "$server" 2>/dev/null || { echo "xvfb: the X server did not start" >&2; exit 1; }
   sleep 0.05

@@ -2,6 +2,7 @@
 
 #include "files/programdir.h"
 #include "files/userfolder.h"
+#include "frame/languagetable.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -97,6 +98,7 @@ CoreEnvironment::CoreEnvironment()
     programdir::setForTesting(programDir_.path(), QStringLiteral("frostel"));
     services::installClock(&clock);
     errors::installReporter(&reporter);
+    language::LanguageOffset() = 0; // where a start without stored settings leaves it
 }
 
 CoreEnvironment::~CoreEnvironment()

@@ -3,6 +3,7 @@
 #include "desktop/services.h"
 #include "files/programdir.h"
 #include "files/userfolder.h"
+#include "frame/languagetable.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -5,6 +5,7 @@
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "support/testsupport.h"
+#include "vocabulary/vocabularyfile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -393,6 +394,67 @@ TEST_F(EditorSaving, AFailedSaveIsReportedAndKeepsTheChangesUnsaved)
     EXPECT_FALSE(restartRequested());
     EXPECT_EQ(wordList(), QStringList({"BEFORE"}));
     EXPECT_FALSE(QFileInfo::exists(folder()));
+}
+
+// A file the editor could not read is not in its list; saving asks before it
+// replaces it, and a missing file is simply written.
+TEST_F(EditorSaving, AFileItCouldNotReadIsReplacedOnlyAfterYes)
+{
+    writeFile(pathOf("other.dat"), "KEEP\r\n");
+    QFile::remove(pathOf("words.dat"));
+    ASSERT_TRUE(QFile::link(pathOf("other.dat"), pathOf("words.dat")));
+    QFile large(pathOf("large.dat"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(large.resize(vocabularyfile::kLargestFile + 1)); // a hole, no disk room
+    large.close();
+    const QString expected = language::text(460) + "\r\n" + language::text(461);
+
+    for (const QString& name : {QStringLiteral("words.dat"), QStringLiteral("large.dat")}) {
+        settings().Datei = name;
+        environment.reporter.choices = {ErrorChoice::Ignore};
+        environment.reporter.reports.clear();
+        environment.dialogs.questions.clear();
+        open();
+        ASSERT_EQ(environment.reporter.reports.size(), 1) << "the read is reported";
+        EXPECT_EQ(list()->count(), 0);
+        add("fig");
+        environment.dialogs.answers = {Dialogs::Answer::No};
+        click("Speichern");
+        ASSERT_EQ(questionTexts(), QStringList({expected})) << name.toStdString();
+        EXPECT_EQ(environment.dialogs.questions[0].title, name);
+        EXPECT_TRUE(EditorDirty()) << "still unsaved";
+        EXPECT_FALSE(restartRequested());
+        EXPECT_EQ(wordList(), QStringList({"BEFORE"}));
+        EXPECT_TRUE(name == "words.dat" ? QFileInfo(pathOf(name)).isSymLink()
+                                        : QFileInfo(pathOf(name)).size() > (16 << 20));
+
+        environment.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::No};
+        click("OK"); // Yes to saving, then No to replacing the file
+        EXPECT_EQ(questionTexts().size(), 3);
+        EXPECT_EQ(questionTexts().last(), expected);
+        EXPECT_TRUE(QFileInfo(pathOf(name)).isSymLink() || QFileInfo(pathOf(name)).size() > 100);
+
+        environment.reporter.choices = {ErrorChoice::Ignore};
+        open();
+        add("fig");
+        environment.dialogs.answers = {Dialogs::Answer::Yes};
+        click("Speichern");
+        EXPECT_FALSE(QFileInfo(pathOf(name)).isSymLink());
+        EXPECT_EQ(readFile(pathOf(name)), "fig\r\n");
+        EXPECT_FALSE(EditorDirty());
+        click("Speichern");
+        EXPECT_EQ(questionTexts().size(), 4) << "asked once: the file is the editor's now";
+    }
+    EXPECT_EQ(readFile(pathOf("other.dat")), "KEEP\r\n") << "nothing written through the link";
+
+    settings().Datei = QStringLiteral("new.dat");
+    environment.reporter.choices = {ErrorChoice::Ignore};
+    environment.dialogs.questions.clear();
+    open();
+    add("fig");
+    click("Speichern");
+    EXPECT_TRUE(questionTexts().isEmpty()) << "a missing file replaces nothing";
+    EXPECT_EQ(readFile(pathOf("new.dat")), "fig\r\n");
 }
 
 TEST_F(EditorClosing, OkHandsTheListOverAndAsksAboutUnsavedChanges)

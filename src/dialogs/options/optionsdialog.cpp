@@ -3,6 +3,7 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/focusring.h"
+#include "dialogs/options/namevalidator.h"
 #include "dialogs/options/numberarrows.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
@@ -167,8 +168,10 @@ void OptionsDialog::prepareControls()
         vsczahl.at(index)->setRange(range.lowestValue, range.highestValue);
         vsczahl.at(index)->setTop(range.top);
     }
-    for (QLineEdit* box : Spieler_Name)
+    for (QLineEdit* box : Spieler_Name) {
         box->installEventFilter(this);
+        box->setValidator(new NameValidator(box));
+    }
 }
 
 void OptionsDialog::connectControls()
@@ -199,7 +202,16 @@ void OptionsDialog::connectControls()
         Motiv_Click(ui_->Motiv->row(item));
         cmdOK_Click();
     });
-    connect(ui_->wortsch, &QListWidget::currentRowChanged, this, &OptionsDialog::wortsch_Click);
+    // A file is chosen when it becomes selected (by a click or the arrow keys)
+    // and when the one already selected is clicked; the list taking the focus
+    // moves its current row without choosing anything.
+    connect(ui_->wortsch, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = ui_->wortsch->selectedItems();
+        if (!selected.isEmpty())
+            wortsch_Click(ui_->wortsch->row(selected.first()));
+    });
+    connect(ui_->wortsch, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { wortsch_Click(ui_->wortsch->row(item)); });
     connect(ui_->wortsch, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         wortsch_Click(ui_->wortsch->row(item));
         cmdOK_Click();
@@ -230,7 +242,9 @@ void OptionsDialog::Form_Load()
             settingsfile::kSettingsSection, settingsfile::vocabularyKey(language::LanguageOffset()),
             QString());
         fillFileList();
-        const int chosen = std::max(rowOf(record.Datei), 0);
+        // The file the game plays from, or none while it plays its built-in words.
+        const int chosen =
+            rowOf(vocabularyfile::fileInUse(language::LanguageOffset(), record.Datei));
 
         for (int index = 0; index < kNumbers; ++index) {
             vsczahl.at(index)->setNumber(numberSetting(index));
@@ -243,11 +257,10 @@ void OptionsDialog::Form_Load()
         wiederh.at(record.Wiederholung)->setChecked(true);
         ui_->chkHG->setChecked(record.Bild == 1);
 
-        // With no file in the folder there is nothing to choose, and Datei stays.
-        if (ui_->wortsch->count() > 0) {
-            selectFileQuietly(chosen);
+        // With no file in use there is nothing to choose, and Datei stays.
+        selectFileQuietly(chosen);
+        if (chosen >= 0)
             wortsch_Click(chosen);
-        }
 
         outcome_.restartRequested = false;
 
@@ -339,6 +352,9 @@ void OptionsDialog::EditButt_Click()
             requestRestart();
         fillFileList();
         selectFileQuietly(rowOf(settings().Datei));
+        // The window manager may hand the focus to no window at all when the
+        // editor and its last question close together.
+        activateWindow();
         ui_->cmdOK->setFocus();
     });
 }
