@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int kGap = 3;  // between the control and the ring
+constexpr int kGap = 1;  // between the control and the ring
 constexpr int kLine = 3; // the coloured line
-constexpr int kEdge = 2; // white on either side of it
+constexpr int kEdge = 1; // white on either side of it
 constexpr int kReach = kGap + kLine + 2 * kEdge;
 
 } // namespace
