@@ -3,8 +3,10 @@
 #include "app/helpwindow.h"
 #include "app/shutdown.h"
 #include "app/windowhost.h"
+#include "board/announcer.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
+#include "desktop/accessibility.h"
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
 #include "desktop/screenmetrics.h"
@@ -42,6 +44,7 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     host_ = std::make_unique<WindowHost>(*this, *board_);
     game_ = std::make_unique<Game>(*host_, *vocabulary_);
     createMenus();
+    createShortcuts();
 
     Game* game = game_.get();
     connect(board_, &Board::keyClicked, game, &Game::imgAlpha_click);
@@ -53,6 +56,14 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
         qttranslation::apply(language::LanguageOffset());
     });
     connect(game, &Game::closeRequested, this, &GameWindow::close);
+    Announcer* news = board_->announcer();
+    connect(game, &Game::wordDealt, news, &Announcer::wordDealt);
+    connect(game, &Game::hintGiven, news, &Announcer::hintGiven);
+    connect(game, &Game::guessed, news, &Announcer::guessed);
+    connect(game, &Game::turnPassed, news, &Announcer::turnPassed);
+    connect(game, &Game::wordWon, news, &Announcer::wordWon);
+    connect(game, &Game::wordLost, news, &Announcer::wordLost);
+    connect(game, &Game::gameWon, news, &Announcer::gameWon);
     connect(game, &Game::optionsMenuRequested, this,
             [this] { popUp(mnuOption, toolbar::Options); });
     connect(game, &Game::helpMenuRequested, this, [this] { popUp(mnuHilf, toolbar::Help); });
@@ -104,6 +115,32 @@ void GameWindow::createMenus()
     mnuUeber = mnuHilf->addAction(QStringLiteral("&Über..."), this, &GameWindow::mnuUeber_Click);
 }
 
+// The toolbar's commands and the flags by the keyboard, the same keys in every
+// language: letters alone are guesses.
+void GameWindow::createShortcuts()
+{
+    const std::pair<int, QKeySequence> commands[] = {
+        {toolbar::Start, QKeySequence(Qt::Key_F2)},
+        {toolbar::End, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {toolbar::Hint, QKeySequence(Qt::Key_F3)},
+        // The access keys of the two menus' titles, "&Optionen" and "&Hilfe".
+        {toolbar::Options, QKeySequence(Qt::ALT | Qt::Key_O)},
+        {toolbar::Help, QKeySequence(Qt::ALT | Qt::Key_H)}};
+    for (const auto& [button, keys] : commands) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, button] { game_->PicBut_click(button); });
+        addAction(action);
+    }
+    // The flags from the top down.
+    for (int k = 0; k < Board::kFlags; ++k) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + k)));
+        connect(action, &QAction::triggered, this, [this, k] { game_->imgLang_Click(k); });
+        addAction(action);
+    }
+}
+
 void GameWindow::Form_Load()
 {
     ErrorScope::run(modules::frmMain, "Form_Load", [&] {
@@ -123,6 +160,8 @@ void GameWindow::Form_Load()
         board_->Motiv_Wahl(settings().Motiv, settings().Bild == 1);
         game_->zurueck();
         layOut();
+        // The first thing to do is to start.
+        board_->toolButton(toolbar::Start)->setFocus();
     });
 }
 
@@ -131,8 +170,10 @@ void GameWindow::Sprache()
     ErrorScope::run(modules::frmMain, "Sprache", [&] {
         setWindowTitle(language::text(100));
         const int tooltips[] = {169, 170, 168, 101, 134};
-        for (int i = 0; i < Board::kToolButtons; ++i)
+        for (int i = 0; i < Board::kToolButtons; ++i) {
             board_->toolButton(i)->setToolTip(language::text(tooltips[i]));
+            accessibility::setName(board_->toolButton(i), language::text(tooltips[i]));
+        }
         board_->nextWordButton()->setText(language::text(132));
         mnuUeber->setText(language::text(137));
         mnuOpt->setText(language::text(118));
@@ -141,6 +182,7 @@ void GameWindow::Sprache()
         mnuHilfe->setText(language::text(134));
         mnuEMail->setText(language::text(135));
         mnuHomepage->setText(language::text(136));
+        board_->applyLanguage();
         game_->state().LastKeyIndex = 28;
         settings().Datei =
             settingsfile::GetIniString(settingsfile::kSettingsSection,

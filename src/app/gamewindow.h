@@ -53,6 +53,7 @@ protected:
 
 private:
     void createMenus();
+    void createShortcuts();
     void Form_Activate();
     void Form_Resize();
     void fitToFrame();

@@ -1,15 +1,23 @@
 #include "board.h"
 
+#include "board/announcer.h"
 #include "board/clickableimage.h"
+#include "board/focusmarker.h"
 #include "board/layoutmath.h"
 #include "board/pictures.h"
+#include "board/worddisplay.h"
+#include "desktop/accessibility.h"
 #include "errors/errorscope.h"
+#include "frame/languagetable.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <mutex>
 
 namespace {
 
@@ -31,6 +39,16 @@ const QColor kOnTurnText(255, 255, 255);
 const QColor kOwnGlyphColour(0x2f, 0x4f, 0x78);
 constexpr int kOwnGlyphPixels = 20;
 
+// Texts a screen reader reads.
+constexpr int kBoardName = 425;
+constexpr int kWordName = 410;
+constexpr int kPictureName = 416;
+constexpr int kWrongGuesses = 415;
+constexpr int kPlayerWaiting = 420;
+constexpr int kPlayerOnTurn = 421;
+constexpr int kScoreMark = 422;
+constexpr int kFirstLanguageName = 430;
+
 QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
 {
     auto* label = new QLabel(parent);
@@ -39,12 +57,51 @@ QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
     return label;
 }
 
+// The board as a screen reader meets it: a panel of the controls in their
+// reading order, those that show.
+class BoardPanel final : public QAccessibleWidget
+{
+public:
+    explicit BoardPanel(Board* board) : QAccessibleWidget(board, QAccessible::Pane) {}
+
+    int childCount() const override { return static_cast<int>(listed().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QWidgetList children = listed();
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return static_cast<int>(listed().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+
+private:
+    QWidgetList listed() const
+    {
+        QWidgetList children = static_cast<const Board*>(widget())->readingOrder();
+        children.removeIf([this](const QWidget* child) { return !child->isVisibleTo(widget()); });
+        return children;
+    }
+};
+
+QAccessibleInterface* boardPanelOf(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Board::staticMetaObject.className()))
+        return new BoardPanel(static_cast<Board*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 Board::Board(QWidget* parent) : QWidget(parent)
 {
+    static std::once_flag factory;
+    std::call_once(factory, [] { QAccessible::installFactory(&boardPanelOf); });
     setObjectName(QStringLiteral("board"));
-    setFocusPolicy(Qt::StrongFocus);
 
     imgLeine = new QLabel(this);
     imgLeine->setObjectName(QStringLiteral("imgLeine"));
@@ -57,6 +114,7 @@ Board::Board(QWidget* parent) : QWidget(parent)
     // is not drawn again at every step of a picture growing into place.
     B_Folge->setAttribute(Qt::WA_OpaquePaintEvent);
     B_Folge->hide();
+    B_Folge->setFocusPolicy(Qt::TabFocus);
 
     auto* templateField = new QLabel(this);
     templateField->setObjectName(QStringLiteral("Feld0"));
@@ -64,9 +122,26 @@ Board::Board(QWidget* parent) : QWidget(parent)
     Feld.append(templateField);
     fieldLooks_.append(FieldLook());
 
+    word_ = new WordDisplay(this);
+    word_->setObjectName(QStringLiteral("word"));
+    word_->hide();
+
     createToolbar();
     createPlayers();
     createAlphabet();
+
+    announcer_ = new Announcer(this);
+    announcer_->setObjectName(QStringLiteral("news"));
+    focusMarker_ = new FocusMarker(this);
+
+    QWidget* previous = nullptr;
+    for (QWidget* control : readingOrder()) {
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 
     // The design's pictures; one that is missing leaves its element empty.
     ErrorScope::run(modules::frmMain, "Form_Load", [&](ErrorScope& scope) {
@@ -151,6 +226,7 @@ void Board::createPlayers()
         label->setFont(nameFont);
         label->setAutoFillBackground(true);
         label->setIndent(4);
+        label->setFocusPolicy(Qt::TabFocus);
         label->hide();
         Spieler[p] = label;
         setPlayerColours(p, false);
@@ -226,8 +302,63 @@ void Board::show(const BoardView& view)
     showPicture(view);
     showToolbar(view);
     showPlayers(view);
+    nameControls(view);
     shown_ = view;
     shownOnce_ = true;
+}
+
+void Board::applyLanguage()
+{
+    accessibility::setName(this, language::text(kBoardName));
+    accessibility::setName(word_, language::text(kWordName));
+    accessibility::setName(B_Folge, language::text(kPictureName));
+    for (int k = 0; k < kFlags; ++k) {
+        accessibility::setName(imgLang[k], language::text(kFirstLanguageName + k));
+        // Each language's own name for itself, for whoever does not read the current one.
+        imgLang[k]->setToolTip(
+            language::text(kFirstLanguageName + k, static_cast<qint16>(k * 1000)));
+    }
+    nameControls(shown_);
+}
+
+void Board::nameControls(const BoardView& view)
+{
+    for (int i = 0; i < kKeys; ++i)
+        accessibility::setName(imgAlpha[i], view.keys[i].letter);
+    for (int p = 0; p < kPlayers; ++p) {
+        const QString points = QString::number(view.scores[p]);
+        accessibility::setName(Spieler[p],
+                               language::filled(p == view.onTurn ? kPlayerOnTurn : kPlayerWaiting,
+                                                view.names[p], points));
+        for (int j = 0; j < kMarksPerPlayer; ++j)
+            accessibility::setName(
+                Punkt[p * kMarksPerPlayer + j],
+                language::filled(kScoreMark, view.names[p], QString::number(j + 1)));
+    }
+    accessibility::setDescription(B_Folge,
+                                  language::filled(kWrongGuesses, QString::number(view.pictureStep),
+                                                   QString::number(pictures::kSteps - 1)));
+    word_->setText(WordDisplay::spoken(view));
+    announcer_->follow(view);
+}
+
+QWidgetList Board::readingOrder() const
+{
+    QWidgetList order;
+    for (int p = 0; p < kPlayers; ++p) {
+        order.append(Spieler[p]);
+        for (int j = 0; j < kMarksPerPlayer; ++j)
+            order.append(Punkt[p * kMarksPerPlayer + j]);
+    }
+    order << B_Folge << word_ << nextWord_;
+    for (ClickableImage* key : imgAlpha)
+        order.append(key);
+    for (QToolButton* button : PicBut)
+        order.append(button);
+    for (ClickableImage* flag : imgLang)
+        order.append(flag);
+    order.append(announcer_);
+    return order;
 }
 
 void Board::showKeys(const BoardView& view)
@@ -298,6 +429,7 @@ void Board::showFields(const BoardView& view)
         }
         field->setVisible(i <= view.fieldsDealt && look != BoardView::kGap);
     }
+    word_->setVisible(length > 0);
 }
 
 void Board::showPicture(const BoardView& view)
@@ -314,10 +446,15 @@ void Board::showPicture(const BoardView& view)
 
 void Board::showToolbar(const BoardView& view)
 {
+    const bool nextWasShown = nextWord_->isEnabled();
+    // Start and Next word, pressed by the keyboard, hand the focus to the
+    // picture, which grows anew for the word they bring: not on to End game.
+    if ((!view.startEnabled && PicBut[toolbar::Start]->hasFocus()) ||
+        (!view.nextWordShown && nextWord_->hasFocus()))
+        B_Folge->setFocus();
     PicBut[toolbar::Start]->setEnabled(view.startEnabled);
     PicBut[toolbar::Hint]->setEnabled(view.hintEnabled);
     PicBut[toolbar::Hint]->setVisible(view.hintShown);
-    const bool nextWasShown = nextWord_->isEnabled();
     nextWord_->setEnabled(view.nextWordShown);
     nextWord_->setVisible(view.nextWordShown);
     if (view.nextWordShown && !nextWasShown)
@@ -381,6 +518,17 @@ void Board::dealFields(int length)
     const int left = layoutmath::half(layoutmath::R(availableWidth() - length * pitch));
     for (int i = 1; i <= length; ++i)
         Feld[i]->move(left + (i - 1) * pitch, Feld.first()->y());
+    placeWord(length);
+}
+
+// Over the fields of the word in play, so that a screen reader's review and
+// the focus ring find the word where it stands.
+void Board::placeWord(int length)
+{
+    QRect area;
+    for (int i = 1; i <= length && i < Feld.size(); ++i)
+        area |= Feld[i]->geometry();
+    word_->setGeometry(area);
 }
 
 int Board::availableWidth() const

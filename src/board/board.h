@@ -9,8 +9,11 @@
 
 #include <array>
 
+class Announcer;
 class ClickableImage;
+class FocusMarker;
 class QLabel;
+class WordDisplay;
 class QPushButton;
 class QToolButton;
 
@@ -42,6 +45,17 @@ public:
     // Shows the game as `view` describes it.
     void show(const BoardView& view);
 
+    // Names the controls for screen readers in the current language.
+    void applyLanguage();
+
+    // The controls as a screen reader lists them and Tab visits those that take
+    // the focus: the players with their points, the picture, the word, Next
+    // word, the alphabet, the toolbar, the flags, and what play announces. The
+    // rest is decoration: the clothesline, the toolbar's strip, the letter
+    // fields (the word reads them) and the used marks (a used key is
+    // unavailable).
+    QWidgetList readingOrder() const;
+
     int fieldPitch() const;
 
     // Width left for the letter fields: the inner width without the toolbar strip.
@@ -64,6 +78,9 @@ public:
     ClickableImage* flag(int index) const { return imgLang.at(index); }
     QLabel* clothesline() const { return imgLeine; }
     QLabel* toolbarStrip() const { return lblToolbar; }
+    WordDisplay* word() const { return word_; }
+    Announcer* announcer() const { return announcer_; }
+    FocusMarker* focusMarker() const { return focusMarker_; }
 
 signals:
     void keyClicked(int index);
@@ -93,6 +110,8 @@ private:
     void dealFields(int length);
     QPixmap fieldPicture(int look, QChar character) const;
     void setPlayerColours(int player, bool onTurn);
+    void placeWord(int length);
+    void nameControls(const BoardView& view);
 
     QLabel* lblToolbar = nullptr;
     std::array<QToolButton*, kToolButtons> PicBut{};
@@ -108,6 +127,9 @@ private:
     // Feld 0 is the hidden template. The pool only grows: a field is never
     // deleted, so no code suspended in a wait can be left holding a dead one.
     QList<QLabel*> Feld;
+    WordDisplay* word_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    FocusMarker* focusMarker_ = nullptr;
 
     std::array<int, kKeys> AlphaOffsetX{};
     std::array<int, kKeys> AlphaOffsetY{};

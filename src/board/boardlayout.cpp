@@ -115,6 +115,7 @@ void Board::placeFields(int W, int n)
     growFieldPool(n);
     for (int k = 0; k <= n; ++k)
         Feld[k]->move(left + toInt16(qint64(kFieldPitch) * k) - 20, top);
+    placeWord(n);
 }
 
 void Board::placeScoreMarks()

@@ -61,6 +61,18 @@ QString withoutAccessKey(const QString& caption)
     return spoken;
 }
 
+void setName(QWidget* control, const QString& name)
+{
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+}
+
+void setDescription(QWidget* control, const QString& description)
+{
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
 void setDecorative(QWidget* picture)
 {
     picture->setProperty(kDecorative, true);

@@ -12,6 +12,12 @@ namespace accessibility {
 // stands for one "&").
 QString withoutAccessKey(const QString& caption);
 
+// Names `control`, or describes it, for screen readers. Qt tells them of every
+// call; these tell them only of a change, so that a board renamed as a whole
+// does not flood them with news of names that stayed.
+void setName(QWidget* control, const QString& name);
+void setDescription(QWidget* control, const QString& description);
+
 // Marks a picture as decoration, which says nothing a player needs to hear.
 void setDecorative(QWidget* picture);
 bool isDecorative(const QWidget* widget);

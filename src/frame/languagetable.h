@@ -47,4 +47,13 @@ QString GetLang(qint16 n);
 QString text(int number);
 QString text(int number, qint16 languageOffset);
 
+// The text of message `number` in the current language with its %1, %2 ...
+// filled in; the empty text, as `text` gives it, when the table lacks it.
+template <typename... Values>
+QString filled(int number, const Values&... values)
+{
+    const QString message = text(number);
+    return message.isEmpty() ? message : message.arg(values...);
+}
+
 } // namespace language

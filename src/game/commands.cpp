@@ -107,6 +107,7 @@ void Game::ShowTipp()
             // A key already waiting to be guessed is no hint.
             if (keyAvailable(k) && !pendingGuesses_.contains(k) &&
                 state_.CurrentWord.contains(alphabet_.key(k).letter, Qt::CaseInsensitive)) {
+                emit hintGiven(alphabet_.key(k).letter);
                 imgAlpha_click(k);
                 return;
             }

@@ -82,6 +82,17 @@ signals:
     // The interface language has changed; the window puts its texts up anew.
     void languageChanged();
 
+    // What happens in play, as it happens, for players who follow the game by
+    // ear rather than on the board.
+    void wordDealt(int lettersToGuess);
+    void hintGiven(const QString& letter);
+    void guessed(const QString& letter, bool right);
+    void turnPassed(int player);
+    void wordWon(int player, const QString& word);
+    // `solutionShown`: the board goes on to show the letters that were missing.
+    void wordLost(const QString& word, bool solutionShown);
+    void gameWon(int player);
+
 private:
     Ticket ticket() const { return Ticket(state_.generation, stopped_); }
     Ticket closingTicket() const { return Ticket(stopped_); }

@@ -85,6 +85,7 @@ QCoro::Task<> Game::guess(int index)
                 if (soundOn())
                     scope.attempt([&] { host_.playSound(104); });
             }
+            emit guessed(alphabet_.key(index).letter, found);
             if (state_.RevealedCount != state_.CurrentWord.size()) {
                 if (!found) {
                     const bool inPlay = co_await wrongGuess(scope, word);
@@ -106,6 +107,8 @@ QCoro::Task<bool> Game::wrongGuess(ErrorScope& scope, Ticket word)
     if (lost)
         state_.phase = Phase::Ending; // no key takes a guess on a lost word
     present();
+    if (lost)
+        emit wordLost(state_.CurrentWord, settings().Anzeige == 1);
     if (soundOn()) {
         scope.attempt([&] { host_.playSound(lost ? 102 : 103); });
         const bool inPlay = co_await pauses_.Verzoegerung(lost ? 1.5 : 0.1, word);
@@ -138,6 +141,9 @@ QCoro::Task<> Game::scoreCompletedWord(ErrorScope& scope, Ticket word)
     const bool won = state_.Scores.at(player) == gamerules::kWinningScore;
     state_.phase = won ? Phase::Won : Phase::Ending;
     present();
+    emit wordWon(player, state_.CurrentWord);
+    if (won)
+        emit gameWon(player);
     if (soundOn()) {
         qint16 r = zz(7, 14);
         if (r > 13)

@@ -13,6 +13,7 @@ void Game::aktiv()
         else
             state_.CurrentPlayer = 0;
         present();
+        emit turnPassed(state_.CurrentPlayer);
     });
 }
 

@@ -62,6 +62,7 @@ void Game::ShowLetters()
         state_.keyUsed.fill(false);
         state_.phase = Phase::Guessing;
         present();
+        emit wordDealt(static_cast<int>(state_.fieldLooks.count(fieldlook::kEmpty)));
     });
 }
 

@@ -26,11 +26,19 @@ class Failure(Exception):
     pass
 
 
+def pump():
+    """Hands the events that arrived from the bus to their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def wait_for(what, condition, limit=LIMIT):
     """Returns what `condition` gives once it is true; objects that vanish
     while being read count as not there yet."""
     deadline = time.monotonic() + limit
     while True:
+        pump()
         try:
             found = condition()
         except GLib.Error:
@@ -81,6 +89,22 @@ class Game:
         self.app = wait_for("the game is on the accessibility bus", self.find_app)
         # Every read asks the game afresh, as names change with the language.
         self.app.set_cache_mask(Atspi.Cache.NONE)
+        # What play announces arrives as a notification that shows anew.
+        self.announced = []
+        pyatspi.Registry.registerEventListener(self.hear, "object:state-changed:showing")
+
+    def hear(self, event):
+        try:
+            if event.detail1 == 1 and role(event.source) == "notification" and \
+                    event.source.get_process_id() == self.pid:
+                self.announced.append(event.source.name)
+        except GLib.Error:
+            pass  # gone before it was read
+
+    def announcement(self, text):
+        """Waits until the game has announced `text`, alone or with more."""
+        wait_for(f"{text!r} is announced (so far: {self.announced})",
+                 lambda: any(text in told for told in self.announced))
 
     def find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -220,6 +244,43 @@ ENGLISH = {
     "entry": "New word or sentence",
     "entries": "Words and sentences",
 }
+# The board's own texts, and what play announces.
+ENGLISH.update({
+    "board": "Game board",
+    "commands": ["Start game", "End game", "Show hint", "Options", "Help"],
+    "flags": ["German", "English", "Swedish", "Italian", "Portuguese", "Spanish", "French"],
+    "letters": "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+})
+GERMAN_BOARD = {
+    "board": "Spielfeld",
+    "commands": ["Spiel starten", "Spiel beenden", "Buchstaben anzeigen", "Einstellungen",
+                 "Hilfe"],
+    "flags": ["Deutsch", "Englisch", "Schwedisch", "Italienisch", "Portugiesisch", "Spanisch",
+              "Französisch"],
+    "letters": "ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ",
+    "word name": "Gesuchtes Wort",
+    "picture": "Bildgeschichte",
+    "new word": "Neues Wort, Buchstaben: 4",
+    "dealt": "leer, leer, leer, leer",
+    "right": ("h", "Der Buchstabe H kommt vor", "H, leer, leer, leer"),
+    "wrong": ("x", "Der Buchstabe X kommt nicht vor", "Fehlversuche: 1 von 9"),
+    "player": "Name 1, Punkte: 0, ist am Zug",
+}
+FRENCH = {
+    "title": "Givrelin",
+    "board": "Plateau de jeu",
+    "commands": ["Commencer la partie", "Quitter le jeu", "Afficher une lettre", "Options",
+                 "Aide"],
+    "flags": ["Allemand", "Anglais", "Suédois", "Italien", "Portugais", "Espagnol", "Français"],
+    "letters": "ABCDEFGHIJKLMNOPQRSTUVWXYZÇ",
+    "word name": "Mot à deviner",
+    "picture": "Image de l'histoire",
+    "new word": "Nouveau mot, lettres\u00a0: 6",
+    "dealt": "vide, vide, vide, vide, vide, vide",
+    "right": ("m", "La lettre M est dans le mot", "M, vide, vide, vide, vide, vide"),
+    "wrong": ("z", "La lettre Z n'est pas dans le mot", "Erreurs\u00a0: 1 sur 9"),
+    "player": "Name 1, points\u00a0: 0, c'est son tour",
+}
 GERMAN = {
     "title": "Eisbold",
     "options": "Einstellungen",
@@ -276,20 +337,48 @@ def check_about(game, checks, texts):
     game.close(about)
 
 
-def german_flag(game):
-    """The flags stand in the toolbar strip below the Help button, German first."""
-    frame = game.window(ENGLISH["title"], roles=("frame",))
-    help_button = next(t for t in descendants(frame) if says(t, ENGLISH["help"]))
-    left, top, width, height = help_button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    flags = []
-    for thing in descendants(frame):
-        if role(thing) == "image" and showing(thing):
-            x, y, w, h = thing.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            if y > top + height and x >= left - 8 and x + w <= left + width + 8:
-                flags.append((y, thing))
-    if len(flags) != 7:
-        raise Failure(f"found {len(flags)} flags below the Help button, not 7")
-    return min(flags, key=lambda flag: flag[0])[1]
+def find(container, kind, name):
+    """The showing object of that role and name in `container`."""
+    return wait_for(f"a {kind} {name!r} shows", lambda: next(
+        (t for t in descendants(container) if role(t) == kind and t.name == name and showing(t)),
+        None))
+
+
+def board_of(game, texts):
+    return find(game.window(texts["title"], roles=("frame",)), "panel", texts["board"])
+
+
+def check_board_names(game, checks, texts):
+    """Every object of the window has a name, the letter keys are buttons named by
+    their letters, those the language lacks out of the way, and the toolbar's
+    buttons and the flags are buttons named by their commands and languages."""
+    frame = game.window(texts["title"], roles=("frame",))
+    checks.named_throughout(frame)
+    board = board_of(game, texts)
+    keys = "".join(t.name for t in board if t is not None and role(t) == "push button" and
+                   len(t.name) == 1)
+    checks.equal(keys, texts["letters"], "the letter keys in " + texts["title"])
+    checks.holds(board, [("push button", name) for name in texts["commands"] + texts["flags"]])
+    return board
+
+
+def check_play(game, checks, texts):
+    """A word in play: its text with the placeholders, a right guess in it, and a
+    wrong one counted by the picture, each announced."""
+    board = board_of(game, texts)
+    word = find(board, "text", texts["word name"])
+    game.announcement(texts["new word"])
+    checks.equal(word.queryText().getText(0, -1), texts["dealt"], "the word as dealt")
+    checks.equal(find(board, "label", texts["player"]).name, texts["player"], "the player")
+    letter, told, shown = texts["right"]
+    press(letter)
+    game.announcement(told)
+    checks.equal(word.queryText().getText(0, -1), shown, "the word after a right guess")
+    letter, told, counted = texts["wrong"]
+    press(letter)
+    game.announcement(told)
+    checks.equal(find(board, "image", texts["picture"]).description, counted,
+                 "the picture after a wrong guess")
 
 
 def step(what):
@@ -313,9 +402,12 @@ def main():
     step("the about box in English")
     check_about(game, checks, ENGLISH)
 
+    step("the board in English before the game")
+    board = check_board_names(game, checks, ENGLISH)
+
     # No game runs yet, so the switch asks nothing.
     step("the switch to German")
-    game.click(german_flag(game))
+    game.click(find(board, "push button", "German"))
     game.window(GERMAN["title"], roles=("frame",))
     step("the options dialog in German")
     check_options(game, checks, GERMAN)
@@ -333,6 +425,26 @@ def main():
     checks.holds(question, [("image", "Frage"), ("label", "Wirklich schon aufhören?"),
                             ("push button", "Ja"), ("push button", "Nein")])
     game.close(question)
+
+    # The Start above dealt the vocabulary's one word, HAUS.
+    step("the board in German during the game")
+    texts = {**GERMAN, **GERMAN_BOARD}
+    check_board_names(game, checks, texts)
+    check_play(game, checks, texts)
+
+    # During a game the switch asks first; OK starts the game anew with MAISON.
+    step("the switch to French by its key")
+    press("ctrl+7")
+    game.window(GERMAN["title"], roles=("alert", "dialog"))
+    press("Return")
+    game.announcement(FRENCH["new word"])
+    check_board_names(game, checks, FRENCH)
+    check_play(game, checks, FRENCH)
+    board = board_of(game, FRENCH)
+    checks.equal(find(board, "push button", "Français").description, "Français",
+                 "the French flag")
+    checks.equal(find(board, "push button", "Allemand").description, "Deutsch",
+                 "the German flag, with German's own name for itself")
 
     for failure in checks.failures:
         print("accessibility:", failure, file=sys.stderr)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program with a desktop's accessibility bus beside it, as a
 # blind player's desktop has it, and lets accessibility.py read the program
-# through that bus as a screen reader does while it plays by the keyboard.
+# through that bus as a screen reader does, and hear what it announces, while
+# it plays by the keyboard.
 #
 # usage: accessibility.sh PATH/TO/frostel
 set -euo pipefail
@@ -47,6 +48,10 @@ for folder in "$(dirname "$executable")"/*/; do
     cp -r "$folder" "$work/program/"
   fi
 done
+# One word each for the languages the test plays in, so that it knows the letters.
+mkdir -p "$work/program/deutsch" "$work/program/français"
+printf 'Haus\r\n' >"$work/program/deutsch/eisbold.dat"
+printf 'Maison\r\n' >"$work/program/français/givrelin.dat"
 printf '%s\r\n' "[Window]" "Status= 0" "Width= 12000" "Height= 9000" "[Einstellungen]" \
   "Anzahl= 1" "Sound= 0" "Music= 0" "[Optionen]" "Sprache= 1000" >"$work/program/Frostel.ini"
 
