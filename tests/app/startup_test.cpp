@@ -163,8 +163,7 @@ TEST(StartUp, RemovesWhatKilledWritesLeftInEveryFolderTheGameWritesInto)
     removeLeftoverTemporaryFiles();
     for (const QString& folder : folders) {
         const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        EXPECT_FALSE(names.contains(QStringLiteral("keep.dat.KilLed")))
-            << folder.toStdString();
+        EXPECT_FALSE(names.contains(QStringLiteral("keep.dat.KilLed"))) << folder.toStdString();
         EXPECT_TRUE(names.contains(QStringLiteral("keep.dat"))) << folder.toStdString();
     }
 }
