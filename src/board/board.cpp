@@ -10,7 +10,7 @@
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -59,40 +59,16 @@ QLabel* pictureLabel(QWidget* parent, const QPixmap& picture)
 
 // The board as a screen reader meets it: a panel of the controls in their
 // reading order, those that show.
-class BoardPanel final : public QAccessibleWidget
-{
-public:
-    explicit BoardPanel(Board* board) : QAccessibleWidget(board, QAccessible::Pane) {}
-
-    int childCount() const override { return static_cast<int>(listed().size()); }
-
-    QAccessibleInterface* child(int index) const override
-    {
-        const QWidgetList children = listed();
-        if (index < 0 || index >= children.size())
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(children.at(index));
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return static_cast<int>(listed().indexOf(qobject_cast<QWidget*>(child->object())));
-    }
-
-private:
-    QWidgetList listed() const
-    {
-        QWidgetList children = static_cast<const Board*>(widget())->readingOrder();
-        children.removeIf([this](const QWidget* child) { return !child->isVisibleTo(widget()); });
-        return children;
-    }
-};
-
 QAccessibleInterface* boardPanelOf(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(Board::staticMetaObject.className()))
-        return new BoardPanel(static_cast<Board*>(object));
-    return nullptr;
+    if (className != QLatin1String(Board::staticMetaObject.className()))
+        return nullptr;
+    auto* board = static_cast<Board*>(object);
+    return accessibility::withChildren(board, QAccessible::Pane, [board] {
+        QWidgetList children = board->readingOrder();
+        children.removeIf([board](const QWidget* child) { return !child->isVisibleTo(board); });
+        return children;
+    });
 }
 
 } // namespace

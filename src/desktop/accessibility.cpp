@@ -5,17 +5,20 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 const char* const kDecorative = "decorative";
 
-// Qt's own interface lists every child widget but windows, menus and focus
-// frames, which stand apart from the controls; this one leaves out the
-// decoration too.
-class WithoutDecoration final : public QAccessibleWidget
+// A container whose children are those that a function lists, in its order.
+class ListedChildren final : public QAccessibleWidget
 {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    ListedChildren(QWidget* container, QAccessible::Role role, std::function<QWidgetList()> listed)
+        : QAccessibleWidget(container, role), listed_(std::move(listed))
+    {}
 
     int childCount() const override { return static_cast<int>(listed().size()); }
 
@@ -33,16 +36,9 @@ public:
     }
 
 private:
-    QWidgetList listed() const
-    {
-        QWidgetList children;
-        for (QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!child->isWindow() && !qobject_cast<QMenu*>(child) &&
-                !qobject_cast<QFocusFrame*>(child) && !accessibility::isDecorative(child))
-                children.append(child);
-        }
-        return children;
-    }
+    QWidgetList listed() const { return listed_(); }
+
+    std::function<QWidgetList()> listed_;
 };
 
 } // namespace
@@ -83,9 +79,26 @@ bool isDecorative(const QWidget* widget)
     return widget->property(kDecorative).toBool();
 }
 
+QAccessibleInterface* withChildren(QWidget* container, QAccessible::Role role,
+                                   std::function<QWidgetList()> listed)
+{
+    return new ListedChildren(container, role, std::move(listed));
+}
+
 QAccessibleInterface* withoutDecoration(QWidget* container, QAccessible::Role role)
 {
-    return new WithoutDecoration(container, role);
+    // Qt's own interface lists every child widget but windows, menus and focus
+    // frames, which stand apart from the controls; this one leaves out the
+    // decoration too.
+    return withChildren(container, role, [container] {
+        QWidgetList children;
+        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !qobject_cast<QMenu*>(child) &&
+                !qobject_cast<QFocusFrame*>(child) && !isDecorative(child))
+                children.append(child);
+        }
+        return children;
+    });
 }
 
 } // namespace accessibility

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QString>
+#include <qwindowdefs.h> // QWidgetList
+
+#include <functional>
 
 class QWidget;
 
@@ -21,6 +24,11 @@ void setDescription(QWidget* control, const QString& description);
 // Marks a picture as decoration, which says nothing a player needs to hear.
 void setDecorative(QWidget* picture);
 bool isDecorative(const QWidget* widget);
+
+// The accessible interface of `container` in `role`, whose children are the
+// widgets `listed` gives, in its order.
+QAccessibleInterface* withChildren(QWidget* container, QAccessible::Role role,
+                                   std::function<QWidgetList()> listed);
 
 // The accessible interface of `container` in `role`, whose children are those
 // of Qt's own interface less the decoration. For a factory given to
