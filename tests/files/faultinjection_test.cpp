@@ -5,6 +5,7 @@
 #include "files/programdir.h"
 #include "frame/languagetable.h"
 #include "frame/settings.h"
+#include "support/englishvocabulary.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 
@@ -19,8 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr qint16 kEnglish = 1000; // folder "english"
 
 enum class Fault
 {
@@ -113,32 +112,7 @@ private:
     QByteArray previous_;
 };
 
-class FaultInjection : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        language::extractLanguageTable();
-        language::LanguageOffset() = kEnglish;
-        settings().Datei = QStringLiteral("words.dat");
-        QDir(environment.programDir()).mkdir(QStringLiteral("english"));
-    }
-
-    void TearDown() override
-    {
-        language::LanguageOffset() = savedOffset_;
-        settings() = savedSettings_;
-    }
-
-    QString languageFolder() const { return environment.programDir() + QStringLiteral("/english"); }
-    QString vocabularyPath() const { return languageFolder() + QStringLiteral("/words.dat"); }
-
-    TestEnvironment environment;
-
-private:
-    qint16 savedOffset_ = language::LanguageOffset();
-    Settings savedSettings_ = settings();
-};
+using FaultInjection = EnglishVocabularyTest;
 
 QStringList manyEntries()
 {
@@ -210,7 +184,7 @@ TEST_F(FaultInjection, AVocabularySaveThatFailsIsReportedAndLeavesTheOldFile)
         }();
         EXPECT_FALSE(written);
         EXPECT_EQ(whatStandsAt(vocabularyPath()), before);
-        EXPECT_EQ(entriesOf(languageFolder()), QStringList({"words.dat"}))
+        EXPECT_EQ(entriesOf(folder()), QStringList({"words.dat"}))
             << "no temporary file is left behind";
         ASSERT_EQ(environment.reporter.reports.size(), 1);
         EXPECT_EQ(environment.reporter.reports[0].procedure, "Speichern_Click");
@@ -274,13 +248,13 @@ TEST_F(FaultInjection, AProgramFolderThatTakesNoFiles)
 TEST_F(FaultInjection, ALanguageFolderThatVanishedOrBecameAFile)
 {
     writeFile(vocabularyPath(), "PEAR\r\nAPPLE\r\n");
-    QDir(languageFolder()).removeRecursively();
+    QDir(folder()).removeRecursively();
     EXPECT_FALSE(vocabularyfile::write({QStringLiteral("FIG")}));
-    EXPECT_FALSE(QFileInfo::exists(languageFolder())) << "the folder is not made again";
+    EXPECT_FALSE(QFileInfo::exists(folder())) << "the folder is not made again";
 
-    writeFile(languageFolder(), "a file in the folder's place");
+    writeFile(folder(), "a file in the folder's place");
     EXPECT_FALSE(vocabularyfile::write({QStringLiteral("FIG")}));
-    EXPECT_EQ(readFile(languageFolder()), "a file in the folder's place");
+    EXPECT_EQ(readFile(folder()), "a file in the folder's place");
     environment.reporter.choices = {ErrorChoice::Ignore};
     const vocabularyfile::PlayEntries play = vocabularyfile::readForPlay(1);
     EXPECT_TRUE(play.entries.isEmpty());
@@ -292,7 +266,7 @@ TEST_F(FaultInjection, ALanguageFolderThatVanishedOrBecameAFile)
     EXPECT_EQ(environment.reporter.reports[2].procedure, "List1_Ini");
 
     // Back in place, the next save works: no failure sticks.
-    QFile::remove(languageFolder());
+    QFile::remove(folder());
     QDir(environment.programDir()).mkdir(QStringLiteral("english"));
     settings().Datei = QStringLiteral("words.dat"); // the failed read chose the default
     EXPECT_TRUE(vocabularyfile::write({QStringLiteral("FIG")}));

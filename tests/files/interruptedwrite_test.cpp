@@ -3,8 +3,7 @@
 
 #include "files/atomicfile.h"
 #include "files/inifile.h"
-#include "frame/languagetable.h"
-#include "frame/settings.h"
+#include "support/englishvocabulary.h"
 #include "support/testsupport.h"
 #include "vocabulary/vocabularyfile.h"
 
@@ -157,29 +156,7 @@ QByteArray vocabularyBytes(const QStringList& entries)
     return entries.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
-class InterruptedSave : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        language::extractLanguageTable();
-        language::LanguageOffset() = 1000; // folder "english"
-        settings().Datei = QStringLiteral("words.dat");
-        QDir(environment.programDir()).mkdir(QStringLiteral("english"));
-    }
-
-    void TearDown() override
-    {
-        language::LanguageOffset() = savedOffset_;
-        settings() = savedSettings_;
-    }
-
-    TestEnvironment environment;
-
-private:
-    qint16 savedOffset_ = language::LanguageOffset();
-    Settings savedSettings_ = settings();
-};
+using InterruptedSave = EnglishVocabularyTest;
 
 } // namespace
 
@@ -201,7 +178,7 @@ TEST_F(InterruptedSave, AVocabularySaveKilledHalfWayLeavesTheOldOrTheNewFile)
 {
     const QList<QStringList> entries = {vocabularyEntries(0), vocabularyEntries(1)};
     ASSERT_TRUE(vocabularyfile::write(entries[0]));
-    expectWholeAfterKills(environment.programDir() + QStringLiteral("/english/words.dat"),
+    expectWholeAfterKills(vocabularyPath(),
                           [&](int i) {
                               if (!vocabularyfile::write(entries[i % 2]))
                                   throw std::runtime_error("the save failed");

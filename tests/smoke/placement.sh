@@ -11,70 +11,32 @@
 # usage: placement.sh PATH/TO/frostel
 set -euo pipefail
 executable="$(realpath "$1")"
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "placement: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-done
-
-# Everything below runs inside its own X server.
-if [ -z "${FROSTEL_PLACEMENT_DISPLAY:-}" ]; then
-  export FROSTEL_PLACEMENT_DISPLAY=1
-  exec bash "$(dirname "$0")/xvfb.sh" 1280x1024 bash "$0" "$@"
-fi
-
-work="$(mktemp -d)"
-finish() {
-  for process in "${pid:-}" "${manager:-}"; do
-    if [ -n "$process" ] && kill "$process" 2>/dev/null; then
-      wait "$process" 2>/dev/null || true
-    fi
-  done
-  rm -rf "$work"
-}
-trap finish EXIT
-
-fail() {
-  echo "placement: $*" >&2
+source "$(dirname "$0")/session.sh"
+require_tools Xvfb openbox xdotool xwininfo xprop
+own_x_server 1280x1024 "$@"
+make_work_folder
+on_fail() {
   [ -n "${frame:-}" ] && echo "the frame last seen: $frame" >&2
-  [ -f "$work/program/Frostel.ini" ] && tr -d '\r' <"$work/program/Frostel.ini" >&2
-  exit 1
+  show_files "$work/program/Frostel.ini"
 }
 
-# Openbox with its own default settings, whatever the user's are.
-XDG_CONFIG_HOME="$work/config" openbox >/dev/null 2>&1 &
-manager=$!
-manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-for _ in $(seq 1 300); do
-  manager_running && break
-  sleep 0.1
-done
-manager_running || fail "openbox did not start"
+start_window_manager
 root="$(xwininfo -root | awk '/Window id:/ { print $4 }')"
 
-mkdir -p "$work/program" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$executable" "$work/program/frostel"
+make_program_folder "$executable"
 # A vocabulary, so that nothing but the game window shows.
-mkdir -p "$work/program/deutsch"
-printf 'Banane\r\n' >"$work/program/deutsch/eisbold.dat"
-export XDG_RUNTIME_DIR="$work/runtime"
-export LC_ALL=C.UTF-8
-export QT_QPA_PLATFORM=xcb
+write_vocabulary deutsch eisbold.dat Banane
 
 # A normal window of 1000 x 750 outside, 100 and 80 pixels from the corner.
 placement=("Left= 1500" "Top= 1200" "Width= 15000" "Height= 11250")
-printf '%s\r\n' "[Window]" "Status= 0" "${placement[@]}" "[Einstellungen]" "Sound= 0" \
-  "Music= 0" "[Optionen]" "Sprache= 0" >"$work/program/Frostel.ini"
+write_settings "[Window]" "Status= 0" "${placement[@]}" "[Einstellungen]" "Sound= 0" \
+  "Music= 0" "[Optionen]" "Sprache= 0"
 
 # The frame of the game window: the window manager's parent of the one window of
 # the game that is wider than the splash. Sets window, and frame as X,Y WxH.
 find_frame() {
-  local id parent
-  window=""
-  for id in $(xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
-    [ "${WIDTH:-0}" -ge 700 ] && window="$id"
-  done
-  [ -n "$window" ] || return 1
+  local parent
+  game_window 700 || return 1
   parent="$(xwininfo -id "$window" -tree | awk '/Parent window id/ { print $4 }')"
   # Until the window manager has taken the window in, it has no frame.
   [ -n "$parent" ] && [ "$parent" != "$root" ] || return 1
@@ -82,21 +44,9 @@ find_frame() {
     /  Width/ { w = $2 } /  Height/ { h = $2 } END { print x "," y " " w "x" h }')"
 }
 
-# poll SECONDS WHAT COMMAND...
-poll() {
-  local deadline=$((SECONDS + $1)) what="$2"
-  shift 2
-  until "$@"; do
-    kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting until $what"
-    [ "$SECONDS" -lt "$deadline" ] || fail "gave up waiting until $what"
-    sleep 0.2
-  done
-}
-
 # Shows the window and waits until the window manager has framed it.
 start_session() {
-  "$work/program/frostel" &
-  pid=$!
+  start_game
   poll 60 "the game window shows" find_frame
 }
 
@@ -109,20 +59,7 @@ frame_rests_at() {
 
 close_session() {
   xdotool windowactivate --sync "$window" key alt+F4
-  local deadline=$((SECONDS + 60))
-  while kill -0 "$pid" 2>/dev/null; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end after alt+F4"
-    sleep 0.1
-  done
-  wait "$pid" || fail "the game ended with status $?"
-  pid=""
-}
-
-expect_stored() {
-  local line
-  for line in "$@"; do
-    grep -q "^$line"$'\r$' "$work/program/Frostel.ini" || fail "$1: \"$line\" is not stored"
-  done
+  await_end 60 "after alt+F4"
 }
 
 for session in 1 2 3 4; do
@@ -153,8 +90,7 @@ close_session
 expect_stored "Left= 1500" "Top= 1200" "Width= 12000" "Height= 9000"
 
 # A first start asks for a maximised window, which the window manager makes of it.
-printf '%s\r\n' "[Einstellungen]" "Sound= 0" "Music= 0" "[Optionen]" "Sprache= 0" \
-  >"$work/program/Frostel.ini"
+write_settings "[Einstellungen]" "Sound= 0" "Music= 0" "[Optionen]" "Sprache= 0"
 start_session
 maximised() { find_frame && [ "${frame#* }" = "$(xdotool getdisplaygeometry | tr ' ' x)" ]; }
 poll 60 "the window manager maximises the window" maximised

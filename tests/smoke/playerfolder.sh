@@ -13,39 +13,17 @@
 # usage: playerfolder.sh PATH/TO/frostel
 set -euo pipefail
 executable="$(realpath "$1")"
-command -v xdotool >/dev/null || { echo "playerfolder: xdotool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
-
-# Everything below runs inside its own X server.
-if [ -z "${FROSTEL_PLAYERFOLDER_DISPLAY:-}" ]; then
-  export FROSTEL_PLAYERFOLDER_DISPLAY=1
-  exec bash "$(dirname "$0")/xvfb.sh" 1280x1024 bash "$0" "$@"
-fi
-
-work="$(mktemp -d)"
-finish() {
-  if [ -n "${game:-}" ] && kill "$game" 2>/dev/null; then
-    wait "$game" 2>/dev/null || true
-  fi
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap finish EXIT
-
-fail() {
-  echo "playerfolder: $*" >&2
-  [ -s "$work/game.log" ] && tail -n 20 "$work/game.log" >&2
-  exit 1
-}
+source "$(dirname "$0")/session.sh"
+require_tools xdotool
+own_x_server 1280x1024 "$@"
+make_work_folder
+on_fail() { show_files "$work/game.log"; }
 
 chmod 755 "$work"
-mkdir -p "$work/program" "$work/home" "$work/runtime"
-cp "$executable" "$work/program/frostel"
-for folder in "$(dirname "$executable")"/*/; do
-  if compgen -G "$folder*.dat" >/dev/null; then
-    cp -r "$folder" "$work/program/"
-  fi
-done
+make_program_folder "$executable"
+copy_vocabularies "$executable"
 chmod -R a-w "$work/program"
+mkdir -p "$work/home"
 
 as_player=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -53,7 +31,6 @@ if [ "$(id -u)" -eq 0 ]; then
   as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   "${as_player[@]}" test ! -w "$work/program" || fail "the user nobody can write the program folder"
 fi
-chmod 700 "$work/runtime"
 
 # A sanitizer build's settings reach the game through the emptied environment;
 # a suppressions file they name is copied where the player can read it.
@@ -71,16 +48,6 @@ done
 listing() { find "$work/program" -printf '%p %s %T@\n' | sort; }
 before="$(listing)"
 
-# The game window, past the splash: as wide as the smallest game window.
-game_window_shown() {
-  local id width
-  for id in $(xdotool search --onlyvisible --pid "$game" --name '.' 2>/dev/null); do
-    width="$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^WIDTH=//p')"
-    [ "${width:-0}" -ge 800 ] && return 0
-  done
-  return 1
-}
-
 # play: starts the game, waits until its window shows and closes it the way a
 # log-out does.
 play() {
@@ -88,17 +55,9 @@ play() {
     QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" PATH="$PATH" "${sanitizer_settings[@]}" \
     "$work/program/frostel" >"$work/game.log" 2>&1 &
   game=$!
-  local deadline=$((SECONDS + 60))
-  until game_window_shown; do
-    kill -0 "$game" 2>/dev/null || fail "the game ended at start"
-    [ "$SECONDS" -lt "$deadline" ] || fail "the game window did not show"
-    sleep 0.1
-  done
-  kill -TERM "$game"
-  local status=0
-  wait "$game" || status=$?
-  game=""
-  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+  # As wide as the smallest game window.
+  poll 60 "the game window shows" game_window 800
+  end_game
   rm -f "$work/runtime/~tmp.lng"
 }
 

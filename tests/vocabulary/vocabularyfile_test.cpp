@@ -1,7 +1,7 @@
 #include "vocabulary/vocabularyfile.h"
 
-#include "frame/languagetable.h"
 #include "frame/settings.h"
+#include "support/englishvocabulary.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -16,43 +16,20 @@ namespace {
 // English: folder "english", default file "frostel.dat".
 constexpr qint16 kEnglish = 1000;
 
-class VocabularyFileTest : public ::testing::Test
+class VocabularyFileTest : public EnglishVocabularyTest
 {
 protected:
-    void SetUp() override
-    {
-        language::extractLanguageTable();
-        language::LanguageOffset() = kEnglish;
-        settings().Datei = QStringLiteral("words.dat");
-        QDir(environment.programDir()).mkdir(QStringLiteral("english"));
-    }
-
-    void TearDown() override
-    {
-        language::LanguageOffset() = savedOffset_;
-        settings() = savedSettings_;
-    }
-
-    QString folder() const { return environment.programDir() + QStringLiteral("/english"); }
-    QString pathOf(const QString& name) const { return folder() + u'/' + name; }
-
     PlayEntries playEntriesOf(const QByteArray& bytes, qint16 minLen = 1)
     {
-        writeFile(pathOf(QStringLiteral("words.dat")), bytes);
+        writeFile(vocabularyPath(), bytes);
         return readForPlay(minLen);
     }
 
     QStringList editorEntriesOf(const QByteArray& bytes)
     {
-        writeFile(pathOf(QStringLiteral("words.dat")), bytes);
+        writeFile(vocabularyPath(), bytes);
         return readForEditing().entries;
     }
-
-    TestEnvironment environment;
-
-private:
-    qint16 savedOffset_ = language::LanguageOffset();
-    Settings savedSettings_ = settings();
 };
 
 void expectReport(const ScriptedReporter::Report& report, const char* module, const char* procedure,
@@ -189,7 +166,7 @@ TEST_F(VocabularyFileTest, ListsStopAtTheSixteenBitLimitWithOneReportAndSavingKe
     expectReport(environment.reporter.reports[0], "frmMain", "List1_Ini", 6);
 
     environment.reporter.choices = {ErrorChoice::Ignore};
-    writeFile(pathOf(QStringLiteral("words.dat")), bytes);
+    writeFile(vocabularyPath(), bytes);
     const EditEntries edit = readForEditing();
     EXPECT_EQ(edit.entries.size(), kMaxEntries);
     EXPECT_EQ(edit.beyondLimit, QStringList({"WORD32768", "WORD32769", "WORD32770"}));
