@@ -37,7 +37,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     static std::once_flag factory;
     std::call_once(factory, [] { QAccessible::installFactory(&notificationOf); });
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(1, 1);
+    // Just outside the board: shown anew, it has nothing of the board to repaint.
+    setGeometry(-1, -1, 1, 1);
     hide(); // until there is news
     moment_.setSingleShot(true);
     moment_.setInterval(0);

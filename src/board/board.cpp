@@ -278,7 +278,7 @@ void Board::show(const BoardView& view)
     showPicture(view);
     showToolbar(view);
     showPlayers(view);
-    nameControls(view);
+    nameControls(view, !shownOnce_);
     shown_ = view;
     shownOnce_ = true;
 }
@@ -294,13 +294,31 @@ void Board::applyLanguage()
         imgLang[k]->setToolTip(
             language::text(kFirstLanguageName + k, static_cast<qint16>(k * 1000)));
     }
-    nameControls(shown_);
+    nameControls(shown_, true);
 }
 
-void Board::nameControls(const BoardView& view)
+// Names cost text lookups, and a word's set-up shows the board many times over;
+// only what changed since the view shown last is named anew, unless `all`.
+void Board::nameControls(const BoardView& view, bool all)
 {
-    for (int i = 0; i < kKeys; ++i)
-        accessibility::setName(imgAlpha[i], view.keys[i].letter);
+    if (all || view.keys != shown_.keys) {
+        for (int i = 0; i < kKeys; ++i)
+            accessibility::setName(imgAlpha[i], view.keys[i].letter);
+    }
+    if (all || view.names != shown_.names || view.scores != shown_.scores ||
+        view.onTurn != shown_.onTurn || view.players != shown_.players)
+        namePlayers(view);
+    if (all || view.pictureStep != shown_.pictureStep)
+        accessibility::setDescription(
+            B_Folge, language::filled(kWrongGuesses, QString::number(view.pictureStep),
+                                      QString::number(pictures::kSteps - 1)));
+    if (all || view.word != shown_.word || view.fields != shown_.fields ||
+        view.fieldsDealt != shown_.fieldsDealt)
+        word_->setText(WordDisplay::spoken(view));
+}
+
+void Board::namePlayers(const BoardView& view)
+{
     for (int p = 0; p < kPlayers; ++p) {
         const QString points = QString::number(view.scores[p]);
         accessibility::setName(Spieler[p],
@@ -311,10 +329,6 @@ void Board::nameControls(const BoardView& view)
                 Punkt[p * kMarksPerPlayer + j],
                 language::filled(kScoreMark, view.names[p], QString::number(j + 1)));
     }
-    accessibility::setDescription(B_Folge,
-                                  language::filled(kWrongGuesses, QString::number(view.pictureStep),
-                                                   QString::number(pictures::kSteps - 1)));
-    word_->setText(WordDisplay::spoken(view));
     announcer_->follow(view);
 }
 

@@ -111,7 +111,8 @@ private:
     QPixmap fieldPicture(int look, QChar character) const;
     void setPlayerColours(int player, bool onTurn);
     void placeWord(int length);
-    void nameControls(const BoardView& view);
+    void nameControls(const BoardView& view, bool all);
+    void namePlayers(const BoardView& view);
 
     QLabel* lblToolbar = nullptr;
     std::array<QToolButton*, kToolButtons> PicBut{};
