@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -39,6 +38,21 @@ Failure clearForWriting(const QByteArray& name, const QString& path)
     if (S_ISLNK(standing.st_mode))
         return ::unlink(name.constData()) == 0 ? Failure::None : failureOf(errno, path);
     return S_ISREG(standing.st_mode) ? Failure::None : Failure::NotRegular;
+}
+
+// The file that `name` would replace if it is named as QSaveFile names its
+// temporary file, "name.XXXXXX" with six letters; else empty.
+QString savedFileOf(const QString& name)
+{
+    constexpr qsizetype kSuffix = 7; // the dot and six letters
+    if (name.size() <= kSuffix || name.at(name.size() - kSuffix) != u'.')
+        return {};
+    for (qsizetype i = name.size() - kSuffix + 1; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        if (!(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z'))
+            return {};
+    }
+    return name.left(name.size() - kSuffix);
 }
 
 // What QSaveFile leaves of a write that was killed: "name.XXXXXX", six letters,
@@ -122,11 +136,10 @@ void removeLeftovers(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    static const QRegularExpression temporaryName(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
     const QDir files(folder);
     for (const QString& name : files.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const QRegularExpressionMatch match = temporaryName.match(name);
-        if (match.hasMatch() && isLeftover(files.filePath(name), files.filePath(match.captured(1))))
+        const QString saved = savedFileOf(name);
+        if (!saved.isEmpty() && isLeftover(files.filePath(name), files.filePath(saved)))
             QFile::remove(files.filePath(name));
     }
 }
