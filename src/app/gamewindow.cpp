@@ -6,7 +6,6 @@
 #include "board/announcer.h"
 #include "board/board.h"
 #include "board/clickableimage.h"
-#include "desktop/accessibility.h"
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
 #include "desktop/screenmetrics.h"
@@ -22,6 +21,7 @@
 #include "game/game.h"
 #include "sound/sound.h"
 #include "vocabulary/languagevocabulary.h"
+#include "widgets/accessibility.h"
 
 #include <QAction>
 #include <QApplication>

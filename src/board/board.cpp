@@ -6,9 +6,9 @@
 #include "board/layoutmath.h"
 #include "board/pictures.h"
 #include "board/worddisplay.h"
-#include "desktop/accessibility.h"
 #include "errors/errorscope.h"
 #include "frame/languagetable.h"
+#include "widgets/accessibility.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "dialogs.h"
 
-#include "desktop/focusring.h"
 #include "frame/languagetable.h"
+#include "widgets/focusring.h"
 
 #include <QApplication>
 #include <QGridLayout>

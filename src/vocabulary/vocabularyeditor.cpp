@@ -2,7 +2,6 @@
 #include "ui_vocabularyeditor.h"
 
 #include "desktop/dialogs.h"
-#include "desktop/focusring.h"
 #include "desktop/screenmetrics.h"
 #include "desktop/services.h"
 #include "errors/errorscope.h"
@@ -11,6 +10,7 @@
 #include "frame/languagetable.h"
 #include "frame/settings.h"
 #include "vocabulary/vocabularyfile.h"
+#include "widgets/focusring.h"
 
 #include <QCollator>
 #include <QKeyEvent>

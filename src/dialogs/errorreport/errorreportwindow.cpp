@@ -2,13 +2,13 @@
 
 #include "desktop/desktop.h"
 #include "desktop/dialogs.h"
-#include "desktop/focusring.h"
 #include "desktop/services.h"
-#include "desktop/wrappingbuttons.h"
 #include "errors/errorprotocol.h"
 #include "files/programdir.h"
 #include "files/regularfile.h"
 #include "files/systeminfo.h"
+#include "widgets/focusring.h"
+#include "widgets/wrappingbuttons.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "infodialog.h"
 
 #include "board/pictures.h"
-#include "desktop/accessibility.h"
-#include "desktop/focusring.h"
 #include "errors/errorscope.h"
 #include "frame/clock.h"
 #include "frame/languagetable.h"
+#include "widgets/accessibility.h"
+#include "widgets/focusring.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,6 @@
 #include "optionsdialog.h"
 #include "ui_optionsdialog.h"
 
-#include "desktop/accessibility.h"
-#include "desktop/focusring.h"
 #include "dialogs/options/namevalidator.h"
 #include "dialogs/options/numberarrows.h"
 #include "errors/errorscope.h"
@@ -10,6 +8,8 @@
 #include "frame/settings.h"
 #include "vocabulary/vocabularyeditor.h"
 #include "vocabulary/vocabularyfile.h"
+#include "widgets/accessibility.h"
+#include "widgets/focusring.h"
 
 #include <QCheckBox>
 #include <QEvent>

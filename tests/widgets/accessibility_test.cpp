@@ -1,4 +1,4 @@
-#include "desktop/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include "support/testsupport.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/focusring.h"
+#include "widgets/focusring.h"
 
 #include <QCheckBox>
 #include <QDialog>
