@@ -14,13 +14,9 @@ namespace atomicfile {
 namespace {
 
 using regularfile::failureOf;
+using regularfile::sameFile;
 
 constexpr mode_t kNewFileMode = 0644;
-
-bool sameFile(const struct ::stat& a, const struct ::stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
 
 long long modifiedAt(const struct ::stat& info)
 {

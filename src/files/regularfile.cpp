@@ -18,12 +18,12 @@ Failure kindOf(mode_t mode)
     return S_ISLNK(mode) ? Failure::IsLink : Failure::NotRegular;
 }
 
+} // namespace
+
 bool sameFile(const struct ::stat& a, const struct ::stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
-
-} // namespace
 
 Signature signatureOf(const struct ::stat& info)
 {

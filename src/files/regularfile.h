@@ -70,4 +70,7 @@ Failure failureOf(int error, const QString& path);
 
 Signature signatureOf(const struct ::stat& info);
 
+// Whether two states are of one file: the same inode on the same device.
+bool sameFile(const struct ::stat& a, const struct ::stat& b);
+
 } // namespace regularfile
