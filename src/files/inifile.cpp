@@ -5,6 +5,7 @@
 #include "cp1252.h"
 #include "text.h"
 
+#include <array>
 #include <limits>
 
 namespace {
@@ -26,6 +27,13 @@ QString foldKey(QStringView name)
     return trimBlanks(name).toString().toLower();
 }
 
+QStringView endOf(IniDocument::LineEnd end)
+{
+    // In the order of LineEnd.
+    constexpr std::array<QStringView, 4> kEnds = {u"", u"\r\n", u"\n", u"\r"};
+    return kEnds[static_cast<std::size_t>(end)];
+}
+
 CachedIniFile& fileAt(const QString& path)
 {
     static CachedIniFile file(profile::kLargestFile);
@@ -40,23 +48,17 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
 {
     IniDocument document;
     const QString text = cp1252::decode(bytes);
-    qsizetype start = 0;
-    while (start < text.size()) {
+    for (qsizetype start = 0; start < text.size();) {
         qsizetype end = start;
         while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
             ++end;
-        LineEnd lineEnd = LineEnd::None;
-        qsizetype next = end;
-        if (end < text.size() && text[end] == u'\n') {
-            lineEnd = LineEnd::Lf;
-            next = end + 1;
-        } else if (end < text.size()) {
-            const bool withLf = end + 1 < text.size() && text[end + 1] == u'\n';
-            lineEnd = withLf ? LineEnd::CrLf : LineEnd::Cr;
-            next = end + (withLf ? 2 : 1);
-        }
+        const QStringView rest = QStringView(text).sliced(end);
+        const LineEnd lineEnd = rest.startsWith(u"\r\n") ? LineEnd::CrLf
+                                : rest.startsWith(u'\n') ? LineEnd::Lf
+                                : rest.startsWith(u'\r') ? LineEnd::Cr
+                                                         : LineEnd::None;
         document.lines_.append({text.mid(start, end - start), lineEnd});
-        start = next;
+        start = end + endOf(lineEnd).size();
     }
     document.rebuildIndex();
     return document;
@@ -67,19 +69,7 @@ QByteArray IniDocument::serialize() const
     QString text;
     for (const Line& line : lines_) {
         text += line.text;
-        switch (line.end) {
-        case LineEnd::None:
-            break;
-        case LineEnd::CrLf:
-            text += u"\r\n";
-            break;
-        case LineEnd::Lf:
-            text += u'\n';
-            break;
-        case LineEnd::Cr:
-            text += u'\r';
-            break;
-        }
+        text += endOf(line.end);
     }
     return cp1252::encode(text);
 }

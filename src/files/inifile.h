@@ -26,7 +26,6 @@ public:
     // (CR LF in a file that has none).
     void setValue(const QString& section, const QString& key, const QString& value);
 
-private:
     enum class LineEnd : quint8
     {
         None, // the last line of a file that does not end in a line end
@@ -35,6 +34,7 @@ private:
         Cr
     };
 
+private:
     struct Line
     {
         QString text; // without its line end, so never holding a CR or an LF
