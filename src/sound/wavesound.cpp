@@ -107,6 +107,10 @@ bool WavePlayer::openDevice(const Format& format)
     if (device_ && format == deviceFormat_)
         return true;
     closeDevice();
+    // With no device at all, SDL would still try the default one at every sound,
+    // and ALSA would complain of the missing card on the standard error each time.
+    if (SDL_GetNumAudioDevices(0) == 0)
+        return false;
     SDL_AudioSpec wanted{};
     wanted.freq = format.frequency;
     wanted.format = static_cast<SDL_AudioFormat>(format.encoding);
