@@ -13,7 +13,10 @@ namespace {
 
 // SDL picks its audio driver by this variable when its audio starts: "dummy"
 // takes the samples at a real device's pace and sounds nowhere, and a name SDL
-// does not know leaves the player without a device.
+// does not know leaves the player without a device. SDL's audio is one for the
+// whole process, started by the first player and ended by the last, and the
+// dummy device opens once in it: these tests need a process where no other
+// player is alive, as ctest gives each test.
 class AudioDriver
 {
 public:
