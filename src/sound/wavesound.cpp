@@ -104,7 +104,9 @@ bool WavePlayer::startAudio()
 
 bool WavePlayer::openDevice(const Format& format)
 {
-    if (device_ && format == deviceFormat_)
+    // A device that went away (its sound server restarted) is opened anew.
+    if (device_ && format == deviceFormat_ &&
+        SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
         return true;
     closeDevice();
     // With no device at all, SDL would still try the default one at every sound,
