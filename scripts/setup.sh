@@ -8,8 +8,8 @@ FROSTEL_BUILD="${FROSTEL_BUILD:-$FROSTEL_ROOT/build}"
 
 FROSTEL_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-translations-l10n libxcb1-dev
-  qcoro-qt6-dev libfluidsynth-dev timgm6mb-soundfont
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libxcb1-dev
+  qcoro-qt6-dev libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
   libgtest-dev libclang-rt-14-dev
   xvfb fonts-dejavu-core xdotool x11-apps x11-utils openbox
   dbus-daemon at-spi2-core python3-pyatspi

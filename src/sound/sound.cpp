@@ -34,8 +34,6 @@ void PlayWAV(qint32 id)
         const std::optional<QByteArray> sound = resources::load(QStringLiteral("WAV"), id);
         if (!sound)
             return;
-        // The player keeps the bytes while they sound, and lets them go only
-        // once the next sound has replaced them.
         player().play(*sound);
     });
 }

@@ -1,52 +1,132 @@
 #include "wavesound.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
-#include <QWaveDecoder>
+#include <QCoreApplication>
+
+#include <SDL.h>
+
+#include <climits>
+#include <memory>
+
+namespace {
+
+// A sample buffer of about 20 ms: SDL's default of 4096 frames would start
+// every effect a good fifth of a second after the moment it belongs to.
+Uint16 framesPerBuffer(int frequency)
+{
+    Uint16 frames = 128;
+    while (frames < 4096 && frames * 50 < frequency)
+        frames *= 2;
+    return frames;
+}
+
+struct WaveData
+{
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+};
+
+struct FreeWave
+{
+    void operator()(WaveData* wave) const
+    {
+        SDL_FreeWAV(wave->samples);
+        delete wave;
+    }
+};
+
+using Wave = std::unique_ptr<WaveData, FreeWave>;
+
+// Null for anything but a whole file: a cut-off sound would end in a click.
+Wave decode(const QByteArray& file)
+{
+    if (file.size() > INT_MAX)
+        return nullptr;
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    Wave wave(new WaveData);
+    SDL_RWops* source = SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size()));
+    if (!source || !SDL_LoadWAV_RW(source, 1, &wave->spec, &wave->samples, &wave->length))
+        return nullptr;
+    return wave;
+}
+
+} // namespace
 
 WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {}
 
 WavePlayer::~WavePlayer()
 {
-    stop();
+    closeDevice();
+    if (audioStarted_)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool WavePlayer::play(const QByteArray& waveFile)
 {
     stop();
-    bytes_ = waveFile;
-    buffer_ = std::make_unique<QBuffer>(&bytes_);
-    buffer_->open(QIODevice::ReadOnly);
-    // With the whole file at hand the decoder reads the header as it opens.
-    decoder_ = std::make_unique<QWaveDecoder>(buffer_.get());
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!decoder_->open(QIODevice::ReadOnly) || !decoder_->audioFormat().isValid() ||
-        device.isNull() || !device.isFormatSupported(decoder_->audioFormat())) {
-        stop();
+    const Wave wave = decode(waveFile);
+    if (!wave || !startAudio())
+        return false;
+    const Format format{wave->spec.freq, wave->spec.format, wave->spec.channels};
+    if (!openDevice(format))
+        return false;
+    if (SDL_QueueAudio(device_, wave->samples, wave->length) != 0) {
+        closeDevice();
         return false;
     }
-    sink_ = std::make_unique<QAudioSink>(device, decoder_->audioFormat());
-    sink_->start(decoder_.get());
-    if (sink_->error() != QAudio::NoError) {
-        stop();
-        return false;
-    }
+    SDL_PauseAudioDevice(device_, 0);
     return true;
 }
 
 void WavePlayer::stop()
 {
-    if (sink_)
-        sink_->stop();
-    sink_.reset(); // before the decoder and the buffer it reads from
-    decoder_.reset();
-    buffer_.reset();
-    bytes_.clear();
+    if (device_)
+        SDL_ClearQueuedAudio(device_);
 }
 
 bool WavePlayer::isPlaying() const
 {
-    return sink_ && sink_->state() == QAudio::ActiveState;
+    return device_ && SDL_GetQueuedAudioSize(device_) > 0;
+}
+
+bool WavePlayer::startAudio()
+{
+    if (audioStarted_)
+        return true;
+    // The game turns the termination signals into a normal close itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    const QByteArray name = QCoreApplication::applicationName().toUtf8();
+    if (!name.isEmpty())
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, name.constData());
+    audioStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return audioStarted_;
+}
+
+bool WavePlayer::openDevice(const Format& format)
+{
+    // A device that went away (its sound server restarted) is opened anew.
+    if (device_ && format == deviceFormat_ &&
+        SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
+        return true;
+    closeDevice();
+    // With no device at all, SDL would still try the default one at every sound,
+    // and ALSA would complain of the missing card on the standard error each time.
+    if (SDL_GetNumAudioDevices(0) == 0)
+        return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = format.frequency;
+    wanted.format = static_cast<SDL_AudioFormat>(format.encoding);
+    wanted.channels = static_cast<Uint8>(format.channels);
+    wanted.samples = framesPerBuffer(format.frequency);
+    // No changes allowed: SDL converts to whatever the device takes. Opened paused.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    deviceFormat_ = format;
+    return device_ != 0;
+}
+
+void WavePlayer::closeDevice()
+{
+    if (device_)
+        SDL_CloseAudioDevice(device_);
+    device_ = 0;
 }

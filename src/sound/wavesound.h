@@ -3,15 +3,11 @@
 #include <QByteArray>
 #include <QObject>
 
-#include <memory>
-
-class QAudioSink;
-class QBuffer;
-class QWaveDecoder;
-
-// Plays one sound at a time from a RIFF WAVE file held in memory, which Qt's
-// wave decoder reads. A new sound stops and replaces the one playing; data that
-// cannot be played and a missing audio device mean silence.
+// Plays one sound at a time from a RIFF WAVE file held in memory, through SDL's
+// audio, which the music's synthesizer has already brought into the process.
+// A new sound stops and replaces the one playing; data that cannot be played
+// and a missing audio device mean silence. SDL's audio starts with the first
+// sound and ends with the player.
 class WavePlayer : public QObject
 {
 public:
@@ -24,8 +20,19 @@ public:
     bool isPlaying() const;
 
 private:
-    QByteArray bytes_; // the file; the buffer reads it from here
-    std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QWaveDecoder> decoder_;
-    std::unique_ptr<QAudioSink> sink_;
+    struct Format
+    {
+        int frequency = 0;
+        int encoding = 0; // SDL's sample format
+        int channels = 0;
+        bool operator==(const Format&) const = default;
+    };
+
+    bool startAudio();
+    bool openDevice(const Format& format);
+    void closeDevice();
+
+    bool audioStarted_ = false;
+    quint32 device_ = 0; // 0: none open
+    Format deviceFormat_;
 };

@@ -1,9 +1,9 @@
 #include "wav.hpp"
 
-#include <QBuffer>
-#include <QWaveDecoder>
+#include <SDL.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -72,24 +72,28 @@ Bytes encodeWav(const Signal& signal)
 
 std::optional<WavInfo> parseWav(const Bytes& file, std::string& error)
 {
-    QByteArray bytes(reinterpret_cast<const char*>(file.data()),
-                     static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QWaveDecoder decoder(&buffer);
-    if (!decoder.open(QIODevice::ReadOnly) || !decoder.audioFormat().isValid()) {
-        error = "not a whole RIFF WAVE file of PCM samples";
+    // The game reads its sounds through SDL with truncated files refused; so does the check.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    SDL_RWops* source = file.size() > INT_MAX
+                            ? nullptr
+                            : SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length)) {
+        error = std::string("not a whole RIFF WAVE file: ") + SDL_GetError();
         return std::nullopt;
     }
-    // The decoder plays on to the end of the bytes, so the samples must end the file.
-    if (decoder.bytesAvailable() != decoder.size()) {
-        error = "bytes after the samples";
+    WavInfo info{spec.channels, spec.freq, SDL_AUDIO_BITSIZE(spec.format), {}};
+    info.samples.assign(samples, samples + length);
+    SDL_FreeWAV(samples);
+    // SDL reads no further than the RIFF chunk; whatever follows it is no part of the sound.
+    const std::uint32_t riffSize =
+        file[4] | file[5] << 8 | file[6] << 16 | static_cast<std::uint32_t>(file[7]) << 24;
+    if (riffSize + std::uint64_t{8} != file.size()) {
+        error = "bytes after the RIFF chunk";
         return std::nullopt;
     }
-    const QAudioFormat format = decoder.audioFormat();
-    WavInfo info{format.channelCount(), format.sampleRate(), format.bytesPerSample() * 8, {}};
-    const QByteArray samples = decoder.readAll();
-    info.samples.assign(samples.begin(), samples.end());
     return info;
 }
 

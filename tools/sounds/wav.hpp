@@ -1,5 +1,5 @@
 // RIFF WAVE encoding (8-bit unsigned mono PCM), and reading files back for checks
-// through Qt's wave decoder, the reader the game plays its sounds with.
+// through SDL, the reader the game plays its sounds with.
 #pragma once
 
 #include "synth.hpp"
