@@ -62,17 +62,9 @@ Dialogs::Answer QtDialogs::messageBox(QWidget* parent, const QString& text, Butt
     box.setIcon(icon == Icon::Question      ? QMessageBox::Question
                 : icon == Icon::Information ? QMessageBox::Information
                                             : QMessageBox::NoIcon);
-    switch (buttons) {
-    case Buttons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case Buttons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case Buttons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    }
+    box.setStandardButtons(buttons == Buttons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                           : buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                          : QMessageBox::Yes | QMessageBox::No);
     nameForScreenReaders(box, title, icon);
     keepFocusVisible(&box);
     // The message box sizes itself to its layout, so the room for the title goes in there.

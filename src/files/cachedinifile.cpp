@@ -28,20 +28,13 @@ long long now()
 
 } // namespace
 
-CachedIniFile::CachedIniFile(qint64 limit, QString path) : limit_(limit)
-{
-    setPath(path);
-}
+CachedIniFile::CachedIniFile(qint64 limit, const QString& path)
+    : limit_(limit), path_(path), encodedPath_(QFile::encodeName(path))
+{}
 
 void CachedIniFile::setPath(const QString& path)
 {
-    path_ = path;
-    encodedPath_ = QFile::encodeName(path);
-    loaded_ = false;
-    readable_ = true;
-    signature_ = {};
-    bytes_.clear();
-    document_ = IniDocument();
+    *this = CachedIniFile(limit_, path);
 }
 
 const IniDocument& CachedIniFile::document()

@@ -14,7 +14,7 @@
 class CachedIniFile
 {
 public:
-    explicit CachedIniFile(qint64 limit, QString path = {});
+    explicit CachedIniFile(qint64 limit, const QString& path = {});
 
     void setPath(const QString& path);
     const QString& path() const { return path_; }

@@ -134,9 +134,7 @@ Signature signatureAt(const QByteArray& encodedPath)
 
 bool existsAtName(const QString& path)
 {
-    struct ::stat info
-    {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return signatureAt(QFile::encodeName(path)).exists;
 }
 
 } // namespace regularfile

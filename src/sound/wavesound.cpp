@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <bit>
 #include <climits>
 #include <memory>
 
@@ -13,41 +15,8 @@ namespace {
 // every effect a good fifth of a second after the moment it belongs to.
 Uint16 framesPerBuffer(int frequency)
 {
-    Uint16 frames = 128;
-    while (frames < 4096 && frames * 50 < frequency)
-        frames *= 2;
-    return frames;
-}
-
-struct WaveData
-{
-    SDL_AudioSpec spec{};
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-};
-
-struct FreeWave
-{
-    void operator()(WaveData* wave) const
-    {
-        SDL_FreeWAV(wave->samples);
-        delete wave;
-    }
-};
-
-using Wave = std::unique_ptr<WaveData, FreeWave>;
-
-// Null for anything but a whole file: a cut-off sound would end in a click.
-Wave decode(const QByteArray& file)
-{
-    if (file.size() > INT_MAX)
-        return nullptr;
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
-    Wave wave(new WaveData);
-    SDL_RWops* source = SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &wave->spec, &wave->samples, &wave->length))
-        return nullptr;
-    return wave;
+    return static_cast<Uint16>(
+        std::clamp(std::bit_ceil(static_cast<unsigned>(frequency) / 50), 128U, 4096U));
 }
 
 } // namespace
@@ -64,13 +33,22 @@ WavePlayer::~WavePlayer()
 bool WavePlayer::play(const QByteArray& waveFile)
 {
     stop();
-    const Wave wave = decode(waveFile);
-    if (!wave || !startAudio())
+    // Only a whole file plays: a cut-off sound would end in a click.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    SDL_RWops* source =
+        waveFile.size() > INT_MAX
+            ? nullptr
+            : SDL_RWFromConstMem(waveFile.constData(), static_cast<int>(waveFile.size()));
+    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
         return false;
-    const Format format{wave->spec.freq, wave->spec.format, wave->spec.channels};
-    if (!openDevice(format))
+    // Queueing copies the samples.
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> decoded(samples, &SDL_FreeWAV);
+    if (!startAudio() || !openDevice({spec.freq, spec.format, spec.channels}))
         return false;
-    if (SDL_QueueAudio(device_, wave->samples, wave->length) != 0) {
+    if (SDL_QueueAudio(device_, samples, length) != 0) {
         closeDevice();
         return false;
     }
